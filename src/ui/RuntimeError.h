@@ -1,0 +1,46 @@
+#pragma once
+
+#include <exception>
+#include <string>
+
+namespace lumora {
+
+// The classic run-time error numbers. An error that no handler traps ends the program
+// through one report that shows the number and the description.
+enum class ErrorCode : int {
+    InvalidProcedureCall = 5,
+    Overflow = 6,
+    OutOfMemory = 7,
+    SubscriptOutOfRange = 9,
+    DivisionByZero = 11,
+    TypeMismatch = 13,
+    BadFileNameOrNumber = 52,
+    FileNotFound = 53,
+    DeviceIoError = 57,
+    DiskFull = 61,
+    InputPastEndOfFile = 62,
+    PermissionDenied = 70,
+    PathFileAccessError = 75,
+    PathNotFound = 76,
+    ObjectNotSet = 91,
+    ControlArrayElementMissing = 340,
+};
+
+const char *errorDescription(ErrorCode code);
+
+class RuntimeError : public std::exception
+{
+public:
+    explicit RuntimeError(ErrorCode code);
+
+    ErrorCode code() const { return m_code; }
+    int number() const { return static_cast<int>(m_code); }
+    const char *what() const noexcept override { return errorDescription(m_code); }
+
+private:
+    ErrorCode m_code;
+};
+
+[[noreturn]] void raise(ErrorCode code);
+
+} // namespace lumora

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs whatever the build, the tests and the game need on Debian 12 (as root). Quick when
+# everything is there already.
+set -euo pipefail
+
+packages=(
+  g++ cmake ninja-build pkgconf
+  qt6-base-dev qt6-base-dev-tools
+  fonts-ipafont fonts-ipaexfont fonts-liberation2
+  xvfb xauth
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
