@@ -1,7 +1,18 @@
+#include "app/basPublic.h"
+#include "ui/Fonts.h"
+#include "ui/Handler.h"
+#include "ui/Icons.h"
+
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return 0;
+    // Names the player's data folder (~/.local/share/lumora), where the high scores live.
+    QApplication::setApplicationName(QStringLiteral("lumora"));
+    QApplication::setWindowIcon(lumora::ui::programIcon());
+    lumora::ui::installFontSubstitutes();
+
+    lumora::ui::runHandler([] { lumora::Main(); });
+    return QApplication::exec();
 }

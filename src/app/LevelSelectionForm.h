@@ -1,0 +1,21 @@
+#pragma once
+
+#include "ui/Form.h"
+
+namespace lumora {
+
+// 級選択: opens the chosen level's window, then closes for good.
+class LevelSelectionForm : public ui::Form
+{
+    Q_OBJECT
+public:
+    LevelSelectionForm();
+
+    void cmdFirst_Click();
+    void cmdSecond_Click();
+    void cmdThird_Click();
+};
+
+LevelSelectionForm &frmMain();
+
+} // namespace lumora

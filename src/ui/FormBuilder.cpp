@@ -1,0 +1,219 @@
+#include "ui/FormBuilder.h"
+
+#include "ui/Fonts.h"
+#include "ui/Form.h"
+#include "ui/Icons.h"
+#include "ui/Metrics.h"
+#include "ui/Widgets.h"
+
+#include <QLayout>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace lumora::ui {
+
+namespace {
+
+QColor toQColor(const Rgb &rgb)
+{
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+QRect pixelRect(const ControlDesign &c)
+{
+    return QRect(twipsToPixels(c.left), twipsToPixels(c.top), twipsToPixels(c.width), twipsToPixels(c.height));
+}
+
+Qt::Alignment toQtAlignment(Alignment alignment)
+{
+    switch (alignment) {
+    case Alignment::Left: return Qt::AlignLeft | Qt::AlignTop;
+    case Alignment::Right: return Qt::AlignRight | Qt::AlignTop;
+    case Alignment::Center: return Qt::AlignHCenter | Qt::AlignTop;
+    }
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
+void setColours(QWidget &widget, const ControlDesign &c)
+{
+    QPalette palette = widget.palette();
+    if (c.foreColor) {
+        palette.setColor(QPalette::WindowText, toQColor(*c.foreColor));
+        palette.setColor(QPalette::Text, toQColor(*c.foreColor));
+    }
+    if (c.backColor) {
+        palette.setColor(QPalette::Window, toQColor(*c.backColor));
+        widget.setAutoFillBackground(true);
+    }
+    widget.setPalette(palette);
+}
+
+QWidget *makeLabel(const ControlDesign &c, QWidget *parent)
+{
+    auto *label = new Label(QString::fromStdString(c.caption), parent);
+    label->setAlignment(toQtAlignment(c.alignment));
+    if (c.border)
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setWordWrap(!c.autoSize);
+    label->setProperty(FormBuilder::kAutoSizeProperty, c.autoSize);
+    return label;
+}
+
+QWidget *makeButton(const ControlDesign &c, QWidget *parent)
+{
+    auto *button = new QPushButton(QString::fromStdString(c.caption), parent);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QWidget *makePicture(const ControlDesign &c, QWidget *parent)
+{
+    auto *image = new Label(parent);
+    image->setPixmap(picture(c.picture));
+    image->setScaledContents(true);
+    return image;
+}
+
+QWidget *makeTextBox(const ControlDesign &c, QWidget *parent)
+{
+    auto *text = new QPlainTextEdit(QString::fromStdString(c.caption), parent);
+    text->setReadOnly(c.readOnly);
+    text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return text;
+}
+
+QWidget *makeLine(const ControlDesign &c, QWidget *parent)
+{
+    const QPoint from(twipsToPixels(c.left), twipsToPixels(c.top));
+    const QPoint to(twipsToPixels(c.width), twipsToPixels(c.height));
+    return new Line(from, to, c.foreColor ? toQColor(*c.foreColor) : QColor(Qt::black), c.lineWidth, parent);
+}
+
+} // namespace
+
+void FormBuilder::build(Form &form, const FormDesign &design)
+{
+    form.setObjectName(QString::fromStdString(design.name));
+    form.setWindowTitle(QString::fromStdString(design.caption));
+    form.setWindowIcon(programIcon());
+    form.setFont(toQFont(design.font));
+
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;
+    if (design.border == WindowBorder::FixedSingle)
+        flags |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (design.minButton)
+        flags |= Qt::WindowMinimizeButtonHint;
+    if (design.maxButton)
+        flags |= Qt::WindowMaximizeButtonHint;
+    form.setWindowFlags(flags);
+
+    auto *client = new QWidget(&form);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(twipsToPixels(design.clientWidth), twipsToPixels(design.clientHeight));
+    if (design.backColor) {
+        QPalette palette = client->palette();
+        palette.setColor(QPalette::Window, toQColor(*design.backColor));
+        client->setPalette(palette);
+        client->setAutoFillBackground(true);
+    }
+    form.setCentralWidget(client);
+    form.m_client = client;
+
+    std::map<std::string, QMenu *> menus;
+    for (const MenuDesign &m : design.menus) {
+        const QString caption = QString::fromStdString(m.caption);
+        QWidget *owner = m.parent.empty() ? static_cast<QWidget *>(form.menuBar()) : menus.at(m.parent);
+        QAction *action = nullptr;
+        if (m.caption == "-") {
+            action = static_cast<QMenu *>(owner)->addSeparator();
+        } else {
+            const bool hasChildren = std::any_of(design.menus.begin(), design.menus.end(),
+                                                 [&](const MenuDesign &child) { return child.parent == m.name; });
+            if (hasChildren) {
+                QMenu *menu = m.parent.empty() ? form.menuBar()->addMenu(caption)
+                                               : static_cast<QMenu *>(owner)->addMenu(caption);
+                menus[m.name] = menu;
+                action = menu->menuAction();
+            } else {
+                action = static_cast<QMenu *>(owner)->addAction(caption);
+            }
+        }
+        action->setObjectName(QString::fromStdString(m.name));
+        if (!m.shortcut.empty())
+            action->setShortcut(QKeySequence(QString::fromStdString(m.shortcut)));
+        if (m.checked) {
+            action->setCheckable(true);
+            action->setChecked(true);
+            // The mark is part of the design: choosing the entry must not clear it.
+            QObject::connect(action, &QAction::toggled, action, [action] { action->setChecked(true); });
+        }
+        form.m_menus[m.name] = action;
+    }
+    if (design.menus.empty())
+        form.menuBar()->hide();
+
+    std::vector<std::pair<int, QWidget *>> tabOrder;
+    for (const ControlDesign &c : design.controls) {
+        QWidget *parent = c.container.empty() ? client : form.m_controls.at({c.container, -1});
+        QWidget *widget = nullptr;
+        switch (c.kind) {
+        case ControlKind::Label: widget = makeLabel(c, parent); break;
+        case ControlKind::CommandButton: widget = makeButton(c, parent); break;
+        case ControlKind::Frame: widget = new Frame(QString::fromStdString(c.caption), parent); break;
+        case ControlKind::TextBox: widget = makeTextBox(c, parent); break;
+        case ControlKind::PictureBox:
+        case ControlKind::Image: widget = makePicture(c, parent); break;
+        case ControlKind::Line: widget = makeLine(c, parent); break;
+        case ControlKind::Timer: {
+            auto *timer = new QTimer(&form);
+            timer->setObjectName(QString::fromStdString(c.name));
+            timer->setInterval(c.interval);
+            form.m_timers[c.name] = timer;
+            continue;
+        }
+        case ControlKind::CommonDialog:
+            continue; // no visible presence; the window that carries it owns the object
+        }
+        const QString objectName = c.index < 0 ? QString::fromStdString(c.name)
+                                               : QStringLiteral("%1_%2").arg(QString::fromStdString(c.name)).arg(c.index);
+        widget->setObjectName(objectName);
+        if (c.kind != ControlKind::Line)
+            widget->setGeometry(pixelRect(c));
+        widget->setFont(toQFont(c.font ? *c.font : design.font));
+        setColours(*widget, c);
+        if (c.autoSize)
+            widget->adjustSize();
+        if (auto *button = qobject_cast<QPushButton *>(widget)) {
+            if (c.role == ButtonRole::Default || c.role == ButtonRole::DefaultAndCancel) {
+                button->setDefault(true);
+                form.m_defaultButton = button;
+            }
+            if (c.role == ButtonRole::Cancel || c.role == ButtonRole::DefaultAndCancel)
+                form.m_cancelButton = button;
+            button->setFocusPolicy(c.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+            tabOrder.emplace_back(c.tabIndex, button);
+        } else if (c.kind == ControlKind::TextBox) {
+            widget->setFocusPolicy(c.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+            tabOrder.emplace_back(c.tabIndex, widget);
+        } else {
+            widget->setFocusPolicy(Qt::NoFocus);
+        }
+        widget->setVisible(c.visible);
+        form.m_controls[{c.name, c.index}] = widget;
+    }
+
+    std::stable_sort(tabOrder.begin(), tabOrder.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+    if (!tabOrder.empty())
+        tabOrder.front().second->setFocus();
+
+    form.layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+} // namespace lumora::ui

@@ -1,0 +1,47 @@
+#include "ui/Widgets.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace lumora::ui {
+
+namespace {
+bool releasedInside(const QWidget &widget, const QMouseEvent &event)
+{
+    return event.button() == Qt::LeftButton && widget.rect().contains(event.position().toPoint());
+}
+} // namespace
+
+void Label::mouseReleaseEvent(QMouseEvent *event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (releasedInside(*this, *event))
+        emit clicked();
+}
+
+void Frame::mouseReleaseEvent(QMouseEvent *event)
+{
+    QGroupBox::mouseReleaseEvent(event);
+    if (releasedInside(*this, *event))
+        emit clicked();
+}
+
+Line::Line(QPoint from, QPoint to, const QColor &color, int width, QWidget *parent)
+    : QWidget(parent)
+    , m_color(color)
+    , m_width(width)
+{
+    const QRect box = QRect(from, to).normalized().adjusted(0, 0, width, width);
+    setGeometry(box);
+    m_from = from - box.topLeft();
+    m_to = to - box.topLeft();
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Line::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(QRect(m_from, m_to).normalized().adjusted(0, 0, m_width - 1, m_width - 1), m_color);
+}
+
+} // namespace lumora::ui

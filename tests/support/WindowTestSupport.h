@@ -1,0 +1,85 @@
+#pragma once
+
+#include "app/basPublic.h"
+#include "round/RoundPorts.h"
+#include "ui/Dialogs.h"
+#include "ui/Fonts.h"
+#include "ui/Form.h"
+#include "ui/FormRegistry.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QStringList>
+
+#include <algorithm>
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace lumora::test {
+
+// A clock that reads whatever the test sets.
+class FixedClock final : public Clock
+{
+public:
+    float seconds = 0;
+    float secondsSinceMidnight() override { return seconds; }
+};
+
+// Records every box and answers from a script, so no test waits for a person.
+class ScriptedDialogs final : public ui::Dialogs
+{
+public:
+    struct Shown { QString prompt; QString title; };
+    std::vector<Shown> messages;
+    std::vector<Shown> inputs;
+    std::vector<Shown> warnings;
+    std::deque<ui::MessageAnswer> messageAnswers;
+    std::deque<std::optional<QString>> inputAnswers;
+
+    ui::MessageAnswer messageBox(const QString &prompt, ui::MessageButtons buttons, const QString &title) override
+    {
+        messages.push_back({prompt, title});
+        if (messageAnswers.empty())
+            return buttons == ui::MessageButtons::Ok ? ui::MessageAnswer::Ok : ui::MessageAnswer::No;
+        const ui::MessageAnswer answer = messageAnswers.front();
+        messageAnswers.pop_front();
+        return answer;
+    }
+
+    std::optional<QString> inputBox(const QString &prompt, const QString &title) override
+    {
+        inputs.push_back({prompt, title});
+        if (inputAnswers.empty())
+            return std::nullopt;
+        auto answer = inputAnswers.front();
+        inputAnswers.pop_front();
+        return answer;
+    }
+
+    void warning(const QString &text, const QString &title) override { warnings.push_back({text, title}); }
+};
+
+inline void prepareProgram()
+{
+    buildVersionText();
+    ui::installFontSubstitutes();
+}
+
+// Ends every window as the program's end does and lets Qt delete them.
+inline void discardAllWindows()
+{
+    ui::FormRegistry::discardAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+inline QStringList loadedFormNames()
+{
+    QStringList names;
+    for (const ui::Form *form : ui::FormRegistry::loaded())
+        names << QString::fromStdString(form->formName());
+    names.sort();
+    return names;
+}
+
+} // namespace lumora::test
