@@ -12,9 +12,16 @@ bool releasedInside(const QWidget &widget, const QMouseEvent &event)
 }
 } // namespace
 
+// A label takes its own clicks, so a click on a label without a handler never reaches the frame
+// beneath it.
+void Label::mousePressEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
 void Label::mouseReleaseEvent(QMouseEvent *event)
 {
-    QLabel::mouseReleaseEvent(event);
+    event->accept();
     if (releasedInside(*this, *event))
         emit clicked();
 }

@@ -3,7 +3,7 @@
 #include "round/LevelForm.h"
 #include "support/WindowTestSupport.h"
 
-#include <QSignalSpy>
+#include <QLabel>
 #include <QTest>
 
 using namespace lumora;
@@ -23,6 +23,8 @@ private slots:
         QVERIFY(frmSplash().isVisible());
         QCOMPARE(frmSplash().caption("lblVersion"), QStringLiteral("Version 2.1.7"));
         QVERIFY(frmSplash().windowTitle().isEmpty());
+        QVERIFY(!frmSplash().controlAs<QLabel>("imgLogo").pixmap().isNull());
+        QVERIFY(!frmSplash().windowIcon().isNull());
     }
 
     void everyCharacterKeyDismissesTheSplash_data()
@@ -119,8 +121,8 @@ private slots:
     {
         frmMain().showForm();
         QTRY_VERIFY(frmMain().isActiveWindow());
-        QTest::keyClick(&frmMain(), Qt::Key_S, Qt::AltModifier);
-        QCOMPARE(test::loadedFormNames(), QStringList{"frmSecond"});
+        QTest::keyClick(frmMain().windowHandle(), Qt::Key_S, Qt::AltModifier);
+        QTRY_COMPARE(test::loadedFormNames(), QStringList{"frmSecond"});
     }
 };
 
