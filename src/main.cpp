@@ -1,3 +1,4 @@
+#include "Version.h"
 #include "app/basPublic.h"
 #include "ui/Fonts.h"
 #include "ui/Handler.h"
@@ -10,6 +11,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // Names the player's data folder (~/.local/share/lumora), where the high scores live.
     QApplication::setApplicationName(QStringLiteral("lumora"));
+    QApplication::setDesktopFileName(QString::fromLatin1(lumora::build::kDesktopId));
     QApplication::setWindowIcon(lumora::ui::programIcon());
     lumora::ui::installFontSubstitutes();
 
