@@ -8,6 +8,12 @@ packages=(
   qt6-base-dev qt6-base-dev-tools
   fonts-ipafont fonts-ipaexfont fonts-liberation2
   xvfb xauth
+  # The gates in tools/test: the fuzz build (clang with its sanitizer and fuzzer runtimes),
+  # clang-tidy, the desktop-entry and metainfo validators, and the Debian package (dpkg-shlibdeps
+  # from dpkg-dev; CPack calls file and strip).
+  clang libclang-rt-14-dev clang-tidy
+  appstream desktop-file-utils
+  dpkg-dev file binutils
 )
 
 missing=()
