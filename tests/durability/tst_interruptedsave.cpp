@@ -19,6 +19,14 @@ HighScoreFields recordFields()
     return withSlot(resetHighScoreFields(), 3, 960000, u"森野　太郎"_s);
 }
 
+QString describe(const TempHighScoreFile &file)
+{
+    if (!file.exists())
+        return u"missing"_s;
+    const QByteArray bytes = file.bytes();
+    return bytes.isEmpty() ? u"empty"_s : QString::fromLatin1(bytes.toHex(' '));
+}
+
 bool saveRecord()
 {
     return SaveHighScores(recordFields()).saved();
@@ -69,8 +77,7 @@ void InterruptedSaveTest::aSaveKilledAtAnySystemCallLeavesTheOldFileOrTheNewOne(
         const bool leftOld = hadFile ? file.exists() && file.bytes() == oldBytes : !file.exists();
         const bool leftNew = file.exists() && file.bytes() == newLine.bytes;
         QVERIFY2(leftOld || leftNew,
-                 qPrintable(u"killed at system-call stop %1, the file holds %2"_s.arg(stop).arg(
-                     file.exists() ? QString::fromLatin1(file.bytes().toHex(' ')) : u"nothing"_s)));
+                 qPrintable(u"killed at system-call stop %1, the file is %2"_s.arg(stop).arg(describe(file))));
         ++(leftNew ? killsLeavingNew : killsLeavingOld);
 
         // Whatever a kill left behind, the next save goes through.
