@@ -220,6 +220,8 @@ void RoundEngineTest::elapsedSecondsComeFromTheRoundedReadings_data()
     QTest::newRow("halves to even at both ends") << 100.5f << 101.5f << 2;
     QTest::newRow("across midnight") << 86390.0f << 10.0f << 20;
     QTest::newRow("equal readings count a whole day") << 500.0f << 500.3f << 86400;
+    // Regression: 86400 − 86400 + 0 divided the score by zero.
+    QTest::newRow("start read as 86400, finish as 0") << 86399.8f << 0.2f << 86400;
 }
 
 void RoundEngineTest::elapsedSecondsComeFromTheRoundedReadings()
