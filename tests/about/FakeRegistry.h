@@ -28,8 +28,6 @@ public:
     {
         set(key, name, {lumora::REG_SZ, text + '\0'});
     }
-    // A key that opens but whose values cannot be read.
-    void denyQueries(const std::string &key) { m_keys[key]; m_deniedKeys.push_back(key); }
 
     std::int32_t RegOpenKeyExA(lumora::HKEY root, const std::string &subKey, std::uint32_t options,
                                std::uint32_t access, lumora::HKEY &opened) override
@@ -51,10 +49,7 @@ public:
     {
         offeredSize = dataSize;
         offeredZeroFilled = std::all_of(data, data + dataSize, [](auto b) { return b == 0; });
-        const std::string &keyName = m_handles.at(key - 1);
-        if (std::ranges::find(m_deniedKeys, keyName) != m_deniedKeys.end())
-            return kAccessDenied;
-        const auto &values = m_keys.at(keyName);
+        const auto &values = m_keys.at(m_handles.at(key - 1));
         const auto found = values.find(valueName);
         if (found == values.end())
             return kFileNotFound;
@@ -82,10 +77,8 @@ public:
 
 private:
     static constexpr std::int32_t kFileNotFound = 2;
-    static constexpr std::int32_t kAccessDenied = 5;
     static constexpr std::int32_t kMoreData = 234;
 
     std::map<std::string, std::map<std::string, Value>> m_keys;
-    std::vector<std::string> m_deniedKeys;
     std::vector<std::string> m_handles;
 };
