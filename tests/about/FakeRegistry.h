@@ -1,0 +1,84 @@
+#pragma once
+
+#include "about/Registry.h"
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+// A registry held in memory that records how it is used, so tests can check which keys
+// were read and that every opened key was closed again.
+class FakeRegistry : public lumora::Registry
+{
+public:
+    struct Value
+    {
+        std::uint32_t type;
+        std::string bytes;
+    };
+
+    void set(const std::string &key, const std::string &name, Value value)
+    {
+        m_keys[key][name] = std::move(value);
+    }
+    void setText(const std::string &key, const std::string &name, const std::string &text)
+    {
+        set(key, name, {lumora::REG_SZ, text + '\0'});
+    }
+
+    std::int32_t RegOpenKeyExA(lumora::HKEY root, const std::string &subKey, std::uint32_t options,
+                               std::uint32_t access, lumora::HKEY &opened) override
+    {
+        openAttempts.push_back(subKey);
+        lastOptions = options;
+        lastAccess = access;
+        if (root != lumora::HKEY_LOCAL_MACHINE || !m_keys.contains(subKey))
+            return kFileNotFound;
+        m_handles.push_back(subKey);
+        opened = m_handles.size();
+        ++openKeys;
+        return lumora::ERROR_SUCCESS;
+    }
+
+    std::int32_t RegQueryValueExA(lumora::HKEY key, const std::string &valueName,
+                                  std::uint32_t &valueType, unsigned char *data,
+                                  std::uint32_t &dataSize) override
+    {
+        offeredSize = dataSize;
+        offeredZeroFilled = std::all_of(data, data + dataSize, [](auto b) { return b == 0; });
+        const auto &values = m_keys.at(m_handles.at(key - 1));
+        const auto found = values.find(valueName);
+        if (found == values.end())
+            return kFileNotFound;
+        const auto offered = dataSize;
+        dataSize = static_cast<std::uint32_t>(found->second.bytes.size());
+        if (dataSize > offered)
+            return kMoreData;
+        valueType = found->second.type;
+        std::memcpy(data, found->second.bytes.data(), dataSize);
+        return lumora::ERROR_SUCCESS;
+    }
+
+    std::int32_t RegCloseKey(lumora::HKEY) override
+    {
+        --openKeys;
+        return lumora::ERROR_SUCCESS;
+    }
+
+    std::vector<std::string> openAttempts;
+    int openKeys = 0;
+    std::uint32_t lastOptions = 0;
+    std::uint32_t lastAccess = 0;
+    std::uint32_t offeredSize = 0;
+    bool offeredZeroFilled = false;
+
+private:
+    static constexpr std::int32_t kFileNotFound = 2;
+    static constexpr std::int32_t kMoreData = 234;
+
+    std::map<std::string, std::map<std::string, Value>> m_keys;
+    std::vector<std::string> m_handles;
+};
