@@ -14,7 +14,10 @@ constexpr const char *kCodecName = "windows-31j";
 QString decodeCp932(QByteArrayView bytes)
 {
     QStringDecoder decoder(kCodecName, QStringConverter::Flag::Stateless);
-    return decoder.decode(bytes);
+    QString text = decoder.decode(bytes);
+    // Unassigned double-byte codes come out as U+FFFD, which has no code to be written back
+    // with; Windows shows such bytes as "・", which does.
+    return text.replace(QChar::ReplacementCharacter, u'・');
 }
 
 std::optional<QByteArray> encodeCp932(QStringView text)

@@ -9,8 +9,8 @@
 // platform, so a file moves between the Windows game and this one unchanged.
 namespace lumora {
 
-// Invalid bytes become a replacement character; nothing is ever dropped silently except a lead
-// byte cut off at the very end.
+// Invalid bytes become U+001A, unassigned double-byte codes "・"; either can be written back.
+// Only a lead byte cut off at the very end is dropped.
 QString decodeCp932(QByteArrayView bytes);
 
 // Nothing when some character has no code in code page 932: the encoder's substitute bytes

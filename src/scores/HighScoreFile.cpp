@@ -23,7 +23,8 @@ QString HighScoreFile()
     if (!fileOverride().isEmpty())
         return fileOverride();
 #ifdef Q_OS_WIN
-    return QStringLiteral("C:\\Windows\\System\\LumoraHigh.Dll");
+    // C:\Windows\System\LumoraHigh.Dll, written with Qt's separator; messages show it natively.
+    return QStringLiteral("C:/Windows/System/LumoraHigh.Dll");
 #else
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
            + QStringLiteral("/LumoraHigh.Dll");

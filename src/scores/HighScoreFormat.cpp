@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -40,8 +41,8 @@ public:
             const qsizetype end = quote < 0 ? m_bytes.size() : quote;
             field.quoted = true;
             field.text = decodeCp932(m_bytes.sliced(start, end - start));
-            m_pos = std::min(end + 1, m_bytes.size());
-            m_pos = separatorFrom(m_pos);
+            // Whatever lies between the closing quote and the separator is dropped.
+            m_pos = separatorFrom(std::min(end + 1, m_bytes.size()));
         } else {
             const qsizetype end = separatorFrom(m_pos);
             field.text = decodeCp932(trimmedEnd(m_bytes.sliced(m_pos, end - m_pos))).remove(u'"');

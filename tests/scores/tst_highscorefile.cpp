@@ -172,6 +172,8 @@ void HighScoreFileTest::loadStoresEachFieldAsRead_data()
     QTest::newRow("invalid Shift_JIS bytes")
         << "1,\"\xff\x80\xa0\",2,\"\x81\x7f\",3,\"\x81\""_ba << 6
         << u"#1 | '\x1a\x1a\x1a' | #2 | '\x1a\x1a' | 3 | ''"_s;
+    QTest::newRow("unassigned double-byte codes")
+        << "1,\"\x88\x88\",2,\x88\x88,3,\"c\""_ba << 6 << u"#1 | '・' | #2 | '・' | 3 | 'c'"_s;
     QTest::newRow("NUL bytes")
         << "1,\"a\0b\",2\0,\"\0\",3,\"c\""_ba << 6 << u"#1 | 'a\0b' | '2\0' | '\0' | 3 | 'c'"_s;
     QTest::newRow("an unterminated quote runs to the end")
@@ -191,6 +193,10 @@ void HighScoreFileTest::loadStoresEachFieldAsRead()
     QCOMPARE(result.fieldsRead, fieldsRead);
     QCOMPARE(result.outcome, fieldsRead == 6 ? LoadOutcome::Loaded : LoadOutcome::EndedEarly);
     QCOMPARE(result.reason.isEmpty(), fieldsRead == 6);
+
+    // Guards against a load giving a text that no save can write (U+FFFD from damaged bytes),
+    // which would make every later record fail.
+    QCOMPARE(encodeHighScoreLine(loaded.fields()).problem, QString());
 
     HighScoreTable fromBuffer = previousTable();
     QCOMPARE(readHighScores(bytes, fromBuffer).fieldsRead, fieldsRead);
