@@ -39,12 +39,9 @@ void setHighScoreFileOverride(const QString &path)
 LoadResult LoadHighScores(HighScoreTable &table)
 {
     QFile file(HighScoreFile());
-    if (!file.open(QIODevice::ReadOnly)) {
-        LoadResult result;
-        result.outcome = LoadOutcome::CannotOpen;
-        result.reason = QStringLiteral("ファイルを開けません（%1）。").arg(file.errorString());
-        return result;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return {LoadOutcome::CannotOpen, 0,
+                QStringLiteral("ファイルを開けません（%1）。").arg(file.errorString())};
     return readHighScores(file.read(kMaxHighScoreBytes), table);
 }
 
