@@ -38,8 +38,7 @@ void LevelForm::menEnd_Click()
 
 namespace lumora {
 
-// Placeholders until the high-score, help and About windows land.
-void LevelForm::menHigh_Click() {}
+// Placeholders until the help and About windows land.
 void LevelForm::menOnlineHelp_Click() {}
 void LevelForm::menAbout_Click() {}
 

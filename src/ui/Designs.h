@@ -12,5 +12,6 @@ namespace lumora::ui {
 FormDesign splashDesign();
 FormDesign levelSelectionDesign();
 FormDesign levelDesign(const LevelParams &level);
+FormDesign highScoreDesign();
 
 } // namespace lumora::ui
