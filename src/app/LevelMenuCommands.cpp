@@ -38,9 +38,7 @@ void LevelForm::menEnd_Click()
 
 namespace lumora {
 
-// Placeholders until the high-score, help and About windows land.
+// Placeholder until the high-score window lands.
 void LevelForm::menHigh_Click() {}
-void LevelForm::menOnlineHelp_Click() {}
-void LevelForm::menAbout_Click() {}
 
 } // namespace lumora

@@ -12,5 +12,7 @@ namespace lumora::ui {
 FormDesign splashDesign();
 FormDesign levelSelectionDesign();
 FormDesign levelDesign(const LevelParams &level);
+FormDesign aboutDesign();
+FormDesign helpViewerDesign();
 
 } // namespace lumora::ui
