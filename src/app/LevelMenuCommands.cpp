@@ -35,10 +35,3 @@ void LevelForm::menEnd_Click()
 }
 
 } // namespace lumora
-
-namespace lumora {
-
-// Placeholder until the high-score window lands.
-void LevelForm::menHigh_Click() {}
-
-} // namespace lumora

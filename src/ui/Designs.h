@@ -14,5 +14,6 @@ FormDesign levelSelectionDesign();
 FormDesign levelDesign(const LevelParams &level);
 FormDesign aboutDesign();
 FormDesign helpViewerDesign();
+FormDesign highScoreDesign();
 
 } // namespace lumora::ui

@@ -1,6 +1,7 @@
 #include "round/LevelForm.h"
 #include "round/RoundServices.h"
 #include "round/SeededRandom.h"
+#include "scores/HighScoreTestSupport.h"
 #include "support/WindowTestSupport.h"
 
 #include <QMenu>
@@ -131,6 +132,9 @@ private slots:
     void aWholeRoundIsPlayedOnTheRealBoard()
     {
         RoundServicesOverride services(m_clock, m_random);
+        test::TempHighScoreFile file;
+        test::ScriptedDialogs dialogs;
+        ui::DialogsOverride useDialogs(dialogs);
         LevelForm &form = frmFirst();
         form.showForm();
         QTest::mouseClick(&form.control("cmdStart"), Qt::LeftButton);

@@ -1,0 +1,179 @@
+#include "round/LevelForm.h"
+#include "round/RoundServices.h"
+#include "round/SeededRandom.h"
+#include "scores/HighScoreTestSupport.h"
+#include "support/WindowTestSupport.h"
+
+#include <QPointer>
+#include <QPushButton>
+
+using namespace lumora;
+
+namespace {
+
+enum class RoundPhase { Ready, Playing, Finished };
+
+void clickNumber(LevelForm &form, int number)
+{
+    for (int index = 1; index <= form.level().boardSize; ++index) {
+        if (form.caption("cmdNumbar", index) == QString::number(number))
+            form.cmdNumbar_Click(static_cast<std::int16_t>(index));
+    }
+}
+
+void bringTo(LevelForm &form, RoundPhase phase)
+{
+    if (phase == RoundPhase::Ready)
+        return;
+    form.cmdStart_Click();
+    if (phase == RoundPhase::Playing)
+        return;
+    for (int number = 1; number <= form.level().boardSize; ++number)
+        clickNumber(form, number);
+}
+
+} // namespace
+
+class LevelMenusTest : public QObject
+{
+    Q_OBJECT
+
+    test::FixedClock m_clock;
+    SeededRandom m_random;
+    std::unique_ptr<RoundServicesOverride> m_services;
+    std::unique_ptr<test::TempHighScoreFile> m_file;
+    test::ScriptedDialogs m_dialogs;
+    std::unique_ptr<ui::DialogsOverride> m_useDialogs;
+
+private slots:
+    void initTestCase() { test::prepareProgram(); }
+
+    void init()
+    {
+        m_services = std::make_unique<RoundServicesOverride>(m_clock, m_random);
+        m_file = std::make_unique<test::TempHighScoreFile>();
+        m_dialogs = test::ScriptedDialogs{};
+        m_useDialogs = std::make_unique<ui::DialogsOverride>(m_dialogs);
+        m_clock.seconds = 1000;
+    }
+
+    void cleanup()
+    {
+        test::discardAllWindows();
+        m_useDialogs.reset();
+        m_file.reset();
+        m_services.reset();
+    }
+
+    void f4StartsAFreshRoundFromEveryState_data()
+    {
+        QTest::addColumn<int>("phase");
+        QTest::newRow("ready, before the first start") << int(RoundPhase::Ready);
+        QTest::newRow("playing") << int(RoundPhase::Playing);
+        QTest::newRow("finished") << int(RoundPhase::Finished);
+    }
+
+    void f4StartsAFreshRoundFromEveryState()
+    {
+        QFETCH(int, phase);
+        LevelForm &form = frmFirst();
+        form.showForm();
+        QTRY_VERIFY(form.isActiveWindow());
+        bringTo(form, RoundPhase(phase));
+        if (RoundPhase(phase) == RoundPhase::Playing)
+            clickNumber(form, 2); // a wrong click: the points must reset too
+
+        QTest::keyClick(form.windowHandle(), Qt::Key_F4);
+
+        QCOMPARE(form.roundState().NextNumber, 1);
+        QCOMPARE(form.roundState().Points, 0.0);
+        QVERIFY(form.isControlShown("fraNumbars"));
+        QVERIFY(!form.isControlShown("cmdStart"));
+        QVERIFY(!form.isControlShown("cmdAgain"));
+        QCOMPARE(form.caption("lblNextSupport"), QStringLiteral("次は"));
+    }
+
+    void theOwnLevelEntryChangesNothing()
+    {
+        LevelForm &form = frmSecond();
+        form.showForm();
+        bringTo(form, RoundPhase::Playing);
+        clickNumber(form, 1);
+        const RoundState before = form.roundState();
+        QStringList board;
+        for (int index = 1; index <= 49; ++index)
+            board << form.caption("cmdNumbar", index);
+
+        form.menuEntry("menSecond").trigger();
+
+        QCOMPARE(test::loadedFormNames(), QStringList{"frmSecond"});
+        QCOMPARE(form.roundState().StartTime, before.StartTime);
+        QCOMPARE(form.roundState().Points, before.Points);
+        QCOMPARE(form.roundState().NextNumber, before.NextNumber);
+        for (int index = 1; index <= 49; ++index)
+            QCOMPARE(form.caption("cmdNumbar", index), board.at(index - 1));
+    }
+
+    void switchingThereAndBackLeavesOneFreshLevelWindow()
+    {
+        QPointer<LevelForm> first = &frmFirst();
+        first->showForm();
+        bringTo(*first, RoundPhase::Playing);
+
+        first->menuEntry("menSecond").trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(test::loadedFormNames(), QStringList{"frmSecond"});
+        QVERIFY(first.isNull());
+
+        frmSecond().menuEntry("menFirst").trigger();
+        QCOMPARE(test::loadedFormNames(), QStringList{"frmFirst"});
+        QVERIFY(frmFirst().isVisible());
+        QVERIFY(frmFirst().isControlShown("cmdStart"));
+        QCOMPARE(frmFirst().roundState().NextNumber, 0);
+    }
+
+    void switchingAbandonsTheRoundWithoutARecordCheck()
+    {
+        LevelForm &form = frmThird();
+        form.showForm();
+        bringTo(form, RoundPhase::Playing);
+        form.menFirst_Click();
+        QVERIFY(m_dialogs.inputs.empty());
+        QVERIFY(!m_file->exists());
+        QVERIFY(frmFirst().isControlShown("cmdStart"));
+    }
+
+    void aHiddenLevelWindowIsShownAsItIs()
+    {
+        frmFirst().showForm();
+        bringTo(frmSecond(), RoundPhase::Playing); // exists hidden, mid-round
+        const std::int32_t start = frmSecond().roundState().StartTime;
+        frmFirst().menSecond_Click();
+        QVERIFY(frmSecond().isVisible());
+        QCOMPARE(frmSecond().roundState().StartTime, start);
+        QCOMPARE(frmSecond().roundState().NextNumber, 1);
+    }
+
+    void ctrlQEndsTheProgramDuringARound()
+    {
+        LevelForm &form = frmFirst();
+        form.showForm();
+        QTRY_VERIFY(form.isActiveWindow());
+        bringTo(form, RoundPhase::Playing);
+        QTest::keyClick(form.windowHandle(), Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(test::loadedFormNames().isEmpty());
+        QVERIFY(m_dialogs.messages.empty());
+    }
+
+    void theCloseBoxEndsTheProgramEvenWithHiddenLevelWindows()
+    {
+        frmSecond();
+        frmThird();
+        frmFirst().showForm();
+        frmFirst().close();
+        QVERIFY(test::loadedFormNames().isEmpty());
+    }
+};
+
+QTEST_MAIN(LevelMenusTest)
+#include "tst_levelmenus.moc"
