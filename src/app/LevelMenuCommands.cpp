@@ -35,11 +35,3 @@ void LevelForm::menEnd_Click()
 }
 
 } // namespace lumora
-
-namespace lumora {
-
-// Placeholders until the help and About windows land.
-void LevelForm::menOnlineHelp_Click() {}
-void LevelForm::menAbout_Click() {}
-
-} // namespace lumora
