@@ -2,15 +2,13 @@
 
 #include "about/Registry.h"
 
-#include <algorithm>
 #include <cstring>
 #include <map>
 #include <string>
 #include <utility>
 #include <vector>
 
-// A registry held in memory that records how it is used, so tests can check which keys
-// were read and that every opened key was closed again.
+// A registry held in memory that counts the keys left open and keeps what it was asked.
 class FakeRegistry : public lumora::Registry
 {
 public:
@@ -20,21 +18,16 @@ public:
         std::string bytes;
     };
 
-    void set(const std::string &key, const std::string &name, Value value)
-    {
-        m_keys[key][name] = std::move(value);
-    }
+    void set(const std::string &key, const std::string &name, Value value) { m_keys[key][name] = std::move(value); }
     void setText(const std::string &key, const std::string &name, const std::string &text)
     {
         set(key, name, {lumora::REG_SZ, text + '\0'});
     }
 
-    std::int32_t RegOpenKeyExA(lumora::HKEY root, const std::string &subKey, std::uint32_t options,
-                               std::uint32_t access, lumora::HKEY &opened) override
+    std::int32_t RegOpenKeyExA(lumora::HKEY root, const std::string &subKey, std::uint32_t, std::uint32_t access,
+                               lumora::HKEY &opened) override
     {
-        openAttempts.push_back(subKey);
-        lastOptions = options;
-        lastAccess = access;
+        askedAccess = access;
         if (root != lumora::HKEY_LOCAL_MACHINE || !m_keys.contains(subKey))
             return kFileNotFound;
         m_handles.push_back(subKey);
@@ -43,18 +36,15 @@ public:
         return lumora::ERROR_SUCCESS;
     }
 
-    std::int32_t RegQueryValueExA(lumora::HKEY key, const std::string &valueName,
-                                  std::uint32_t &valueType, unsigned char *data,
-                                  std::uint32_t &dataSize) override
+    std::int32_t RegQueryValueExA(lumora::HKEY key, const std::string &valueName, std::uint32_t &valueType,
+                                  unsigned char *data, std::uint32_t &dataSize) override
     {
-        offeredSize = dataSize;
-        offeredZeroFilled = std::all_of(data, data + dataSize, [](auto b) { return b == 0; });
+        offeredBuffer.assign(data, data + dataSize);
         const auto &values = m_keys.at(m_handles.at(key - 1));
         const auto found = values.find(valueName);
         if (found == values.end())
             return kFileNotFound;
-        const auto offered = dataSize;
-        dataSize = static_cast<std::uint32_t>(found->second.bytes.size());
+        const auto offered = std::exchange(dataSize, std::uint32_t(found->second.bytes.size()));
         if (dataSize > offered)
             return kMoreData;
         valueType = found->second.type;
@@ -68,12 +58,9 @@ public:
         return lumora::ERROR_SUCCESS;
     }
 
-    std::vector<std::string> openAttempts;
     int openKeys = 0;
-    std::uint32_t lastOptions = 0;
-    std::uint32_t lastAccess = 0;
-    std::uint32_t offeredSize = 0;
-    bool offeredZeroFilled = false;
+    std::uint32_t askedAccess = 0;
+    std::string offeredBuffer;
 
 private:
     static constexpr std::int32_t kFileNotFound = 2;

@@ -4,13 +4,6 @@
 #include <QString>
 #include <QTest>
 
-// A stand-in for a system-information tool: a shell script that only leaves a mark file,
-// `path` + ".started", behind when it runs.
-inline QString markOf(const QString &scriptPath)
-{
-    return scriptPath + QStringLiteral(".started");
-}
-
 inline void writeFile(const QString &path, const QByteArray &contents)
 {
     QFile file(path);
@@ -18,6 +11,7 @@ inline void writeFile(const QString &path, const QByteArray &contents)
     file.write(contents);
 }
 
+// A stand-in for a system-information tool: a script that only leaves `path` + ".started" behind.
 inline void writeMarkScript(const QString &path)
 {
     writeFile(path, QByteArrayLiteral("#!/bin/sh\n: > \"$0.started\"\n"));

@@ -2,7 +2,6 @@
 
 #include "about/SysInfoPorts.h"
 
-#include <QString>
 #include <QStringList>
 
 // Seams that remember what they were asked; paths in tests are plain ASCII.
@@ -22,10 +21,7 @@ public:
 class RecordingStarter : public lumora::ProgramStarter
 {
 public:
-    void start(const std::string &path) override
-    {
-        started << QString::fromStdString(path);
-    }
+    void start(const std::string &path) override { started << QString::fromStdString(path); }
 
     QStringList started;
 };
