@@ -12,11 +12,7 @@
 class FakeRegistry : public lumora::Registry
 {
 public:
-    struct Value
-    {
-        std::uint32_t type;
-        std::string bytes;
-    };
+    struct Value { std::uint32_t type; std::string bytes; };
 
     void set(const std::string &key, const std::string &name, Value value) { m_keys[key][name] = std::move(value); }
     void setText(const std::string &key, const std::string &name, const std::string &text)
@@ -24,12 +20,11 @@ public:
         set(key, name, {lumora::REG_SZ, text + '\0'});
     }
 
-    std::int32_t RegOpenKeyExA(lumora::HKEY root, const std::string &subKey, std::uint32_t, std::uint32_t access,
+    std::int32_t RegOpenKeyExA(lumora::HKEY root, const std::string &subKey, std::uint32_t, std::uint32_t,
                                lumora::HKEY &opened) override
     {
-        askedAccess = access;
         if (root != lumora::HKEY_LOCAL_MACHINE || !m_keys.contains(subKey))
-            return kFileNotFound;
+            return 2;  // ERROR_FILE_NOT_FOUND
         m_handles.push_back(subKey);
         opened = m_handles.size();
         ++openKeys;
@@ -43,10 +38,10 @@ public:
         const auto &values = m_keys.at(m_handles.at(key - 1));
         const auto found = values.find(valueName);
         if (found == values.end())
-            return kFileNotFound;
+            return 2;  // ERROR_FILE_NOT_FOUND
         const auto offered = std::exchange(dataSize, std::uint32_t(found->second.bytes.size()));
         if (dataSize > offered)
-            return kMoreData;
+            return 234;  // ERROR_MORE_DATA
         valueType = found->second.type;
         std::memcpy(data, found->second.bytes.data(), dataSize);
         return lumora::ERROR_SUCCESS;
@@ -59,13 +54,9 @@ public:
     }
 
     int openKeys = 0;
-    std::uint32_t askedAccess = 0;
     std::string offeredBuffer;
 
 private:
-    static constexpr std::int32_t kFileNotFound = 2;
-    static constexpr std::int32_t kMoreData = 234;
-
     std::map<std::string, std::map<std::string, Value>> m_keys;
     std::vector<std::string> m_handles;
 };

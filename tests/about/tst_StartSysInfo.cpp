@@ -8,17 +8,9 @@
 
 using namespace lumora;
 
-namespace {
-
 const std::string kToolKey = R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)";
 const std::string kLocationKey = R"(SOFTWARE\Microsoft\Shared Tools Location)";
 const QStringList kUnavailableOnce{QStringLiteral("現時点ではｼｽﾃﾑ情報を使用できません")};
-
-using RegistrySetup = void (*)(FakeRegistry &);
-
-} // namespace
-
-Q_DECLARE_METATYPE(RegistrySetup)
 
 class tst_StartSysInfo : public QObject
 {
@@ -27,33 +19,31 @@ class tst_StartSysInfo : public QObject
 private slots:
     void theToolTheRegistryNamesIsStartedOrTheMessageShownOnce_data()
     {
-        QTest::addColumn<RegistrySetup>("setup");
-        QTest::addColumn<QString>("started");  // empty: the message instead
-        QTest::newRow("the first key, before the second") << RegistrySetup([](FakeRegistry &r) {
-            r.setText(kToolKey, "PATH", R"(C:\Tools\sysinfo.exe)");
-            r.setText(kLocationKey, "MSINFO", R"(C:\Tools)");
-        }) << R"(C:\Tools\sysinfo.exe)";
-        QTest::newRow("the second key's folder with the tool file") << RegistrySetup([](FakeRegistry &r) {
-            r.setText(kLocationKey, "MSINFO", R"(C:\Tools)");
-        }) << R"(C:\Tools\MSINFO32.EXE)";
-        QTest::newRow("a folder ending in a backslash gives two") << RegistrySetup([](FakeRegistry &r) {
-            r.setText(kLocationKey, "MSINFO", R"(C:\Tools\)");
-        }) << R"(C:\Tools\\MSINFO32.EXE)";
-        QTest::newRow("neither key") << RegistrySetup([](FakeRegistry &) {}) << QString();
-        QTest::newRow("a folder without the tool file") << RegistrySetup([](FakeRegistry &r) {
-            r.setText(kLocationKey, "MSINFO", R"(C:\Empty)");
-        }) << QString();
-        QTest::newRow("a value filling the buffer without a zero byte") << RegistrySetup([](FakeRegistry &r) {
-            r.set(kToolKey, "PATH", {REG_SZ, std::string(1024, 'x')});
-        }) << QString();
+        QTest::addColumn<QString>("toolPath");  // null: no first key
+        QTest::addColumn<QString>("folder");    // null: no second key
+        QTest::addColumn<QString>("started");   // empty: the message instead
+        QTest::newRow("the first key, before the second")
+            << R"(C:\Tools\sysinfo.exe)" << R"(C:\Tools)" << R"(C:\Tools\sysinfo.exe)";
+        QTest::newRow("the second key's folder with the tool file")
+            << QString() << R"(C:\Tools)" << R"(C:\Tools\MSINFO32.EXE)";
+        QTest::newRow("a folder ending in a backslash gives two")
+            << QString() << R"(C:\Tools\)" << R"(C:\Tools\\MSINFO32.EXE)";
+        QTest::newRow("neither key") << QString() << QString() << QString();
+        QTest::newRow("a folder without the tool file") << QString() << R"(C:\Empty)" << QString();
+        QTest::newRow("a path filling the buffer without a zero byte") << QString(1024, u'x') << QString() << QString();
     }
 
     void theToolTheRegistryNamesIsStartedOrTheMessageShownOnce()
     {
-        QFETCH(RegistrySetup, setup);
+        QFETCH(QString, toolPath);
+        QFETCH(QString, folder);
         QFETCH(QString, started);
         FakeRegistry registry;
-        setup(registry);
+        // Stored without a zero byte, which the zero-filled buffer supplies unless the path fills it.
+        if (!toolPath.isNull())
+            registry.set(kToolKey, "PATH", {REG_SZ, toolPath.toStdString()});
+        if (!folder.isNull())
+            registry.setText(kLocationKey, "MSINFO", folder.toStdString());
         RecordingFileLookup files;
         files.existing = QStringList{R"(C:\Tools\MSINFO32.EXE)", R"(C:\Tools\\MSINFO32.EXE)"};
         RecordingStarter starter;

@@ -7,7 +7,6 @@
 #include "about/LinuxRegistry.h"
 #include "about/StartSysInfo.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -56,56 +55,20 @@ private slots:
         QCOMPARE(QFile::decodeName(path.c_str()), named.isEmpty() ? QString() : bin.filePath(named));
     }
 
-    void theRegistryAnswersNothingButTheToolPath_data()
+    void theToolPathIsNotCopiedIntoABufferTooSmallForIt()
     {
-        QTest::addColumn<quintptr>("root");
-        QTest::addColumn<QString>("keyName");
-        QTest::addColumn<QString>("valueName");
-        QTest::addColumn<bool>("found");
-        const QString toolKey = QString::fromStdString(kToolKey);
-        QTest::newRow("names in another case") << quintptr(HKEY_LOCAL_MACHINE) << toolKey.toLower() << "path" << true;
-        QTest::newRow("the tool folder")
-            << quintptr(HKEY_LOCAL_MACHINE) << R"(SOFTWARE\Microsoft\Shared Tools Location)" << "MSINFO" << false;
-        QTest::newRow("another value") << quintptr(HKEY_LOCAL_MACHINE) << toolKey << "MSINFO" << false;
-        QTest::newRow("another root") << quintptr(HKEY_LOCAL_MACHINE + 1) << toolKey << "PATH" << false;
-    }
-
-    void theRegistryAnswersNothingButTheToolPath()
-    {
-        QFETCH(quintptr, root);
-        QFETCH(QString, keyName);
-        QFETCH(QString, valueName);
-        QFETCH(bool, found);
         QTemporaryDir bin;
         writeMarkScript(bin.filePath(candidate(0)));
         LinuxRegistry registry({bin.path()});
-        std::string value;
-        QCOMPARE(GetKeyValue(registry, root, keyName.toStdString(), valueName.toStdString(), value), found);
-    }
-
-    void theToolPathComesOnlyWhenItFitsTheBuffer_data()
-    {
-        QTest::addColumn<int>("pathLength");
-        QTest::addColumn<bool>("fits");
-        QTest::newRow("1023 bytes and the zero byte") << 1023 << true;
-        QTest::newRow("1024 bytes and the zero byte") << 1024 << false;
-    }
-
-    void theToolPathComesOnlyWhenItFitsTheBuffer()
-    {
-        QFETCH(int, pathLength);
-        QFETCH(bool, fits);
-        QTemporaryDir dir;
-        // Nested folders of at most 200 characters bring the program's path to the wanted length.
-        QString folder = dir.path();
-        for (qsizetype left; (left = pathLength - folder.size() - candidate(0).size() - 2) > 0;)
-            folder += u'/' + QString(std::min<qsizetype>(left, 200), u'd');
-        QVERIFY(QDir().mkpath(folder));
-        QCOMPARE(folder.size() + 1 + candidate(0).size(), pathLength);
-        writeMarkScript(folder + u'/' + candidate(0));
-        LinuxRegistry registry({folder});
-        std::string path;
-        QCOMPARE(GetKeyValue(registry, HKEY_LOCAL_MACHINE, kToolKey, "PATH", path), fits);
+        HKEY key = 0;
+        QCOMPARE(registry.RegOpenKeyExA(HKEY_LOCAL_MACHINE, kToolKey, 0, kKeyValueAccess, key), ERROR_SUCCESS);
+        const std::uint32_t needed = QFile::encodeName(bin.filePath(candidate(0))).size() + 1;
+        std::vector<unsigned char> buffer(needed);
+        std::uint32_t type = 0;
+        std::uint32_t size = needed - 1;
+        QVERIFY(registry.RegQueryValueExA(key, "PATH", type, buffer.data(), size) != ERROR_SUCCESS);
+        QCOMPARE(size, needed);
+        QCOMPARE(buffer, std::vector<unsigned char>(needed));
     }
 
     void theButtonStartsTheInstalledProgram()
@@ -120,16 +83,6 @@ private slots:
         StartSysInfo(registry, files, starter, messages);
         QTRY_VERIFY(QFile::exists(program + ".started"));
         QVERIFY(messages.shown.isEmpty());
-    }
-
-    void fileLookupFindsOnlyPlainFiles()
-    {
-        QTemporaryDir dir;
-        writeFile(dir.filePath("file"), "x");
-        const auto exists = [](const QString &path) { return DiskFileLookup().fileExists(path.toStdString()); };
-        QVERIFY(exists(dir.filePath("file")));
-        QVERIFY(!exists(dir.path()));
-        QVERIFY(!exists(dir.filePath("missing")));
     }
 };
 

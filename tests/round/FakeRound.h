@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <deque>
-#include <map>
 #include <stdexcept>
 #include <vector>
 
@@ -29,7 +28,6 @@ public:
     QStringList log;
     std::deque<float> readings{1000};  // clock readings; the last one stands
     std::deque<float> fractions;       // draws to make before pseudo-random ones
-    std::map<RoundControl, QString> captions;
     RoundEngine engine;
 
     int indexOf(int number) const
@@ -60,8 +58,7 @@ public:
     }
     void setCaption(RoundControl control, const std::string &caption) override
     {
-        captions[control] = QString::fromStdString(caption);
-        log << name(control) + '=' + captions[control];
+        log << name(control) + '=' + QString::fromStdString(caption);
     }
     void show(RoundControl control) override { log << "show " + name(control); }
     void hide(RoundControl control) override { log << "hide " + name(control); }
@@ -89,7 +86,10 @@ public:
     }
 
     void roundStarted() override { log << "roundStarted"; }
-    void roundFinished(double score) override { log << "roundFinished " + QString::fromStdString(numberText(score)); }
+    void roundFinished(double score) override
+    {
+        log << "roundFinished " + QString::fromStdString(numberText(score));
+    }
 
 private:
     static QString name(RoundControl control)
