@@ -30,7 +30,8 @@ private slots:
             << QString() << R"(C:\Tools\)" << R"(C:\Tools\\MSINFO32.EXE)";
         QTest::newRow("neither key") << QString() << QString() << QString();
         QTest::newRow("a folder without the tool file") << QString() << R"(C:\Empty)" << QString();
-        QTest::newRow("a path filling the buffer without a zero byte") << QString(1024, u'x') << QString() << QString();
+        QTest::newRow("a path filling the buffer without a zero byte")
+            << QString(1024, u'x') << QString() << QString();
     }
 
     void theToolTheRegistryNamesIsStartedOrTheMessageShownOnce()

@@ -131,8 +131,9 @@ private slots:
         QCOMPARE(CheckHighScore(1, 830, dialogs), RecordOutcome::SaveFailed);
         QCOMPARE(dialogs.failures.size(), 1);
         const QString message = dialogs.failures.first();
-        QVERIFY2(message.startsWith(u"ハイスコアを保存できませんでした。"_s) && message.contains(QDir::toNativeSeparators(path))
-                     && message.contains(u"フォルダー"_s),
+        // The heading, the file, and the reason: its folder cannot be made.
+        QVERIFY2(message.startsWith(u"ハイスコアを保存できませんでした。"_s)
+                     && message.contains(QDir::toNativeSeparators(path)) && message.contains(u"フォルダー"_s),
                  qPrintable(message));
     }
 
