@@ -154,12 +154,23 @@ private slots:
         QCOMPARE(frmSecond().roundState().NextNumber, 1);
     }
 
-    void ctrlQEndsTheProgramDuringARound()
+    void ctrlQEndsTheProgramDuringARoundAndWithTheAboutWindowOpen_data()
     {
+        QTest::addColumn<bool>("aboutOpen");
+        QTest::newRow("during a round") << false;
+        QTest::newRow("with the About window beside it") << true;
+    }
+
+    void ctrlQEndsTheProgramDuringARoundAndWithTheAboutWindowOpen()
+    {
+        QFETCH(bool, aboutOpen);
         LevelForm &form = frmFirst();
         form.showForm();
-        QTRY_VERIFY(form.isActiveWindow());
         bringTo(form, RoundPhase::Playing);
+        if (aboutOpen)
+            form.menAbout_Click();
+        form.activateWindow();
+        QTRY_VERIFY(form.isActiveWindow());
         QTest::keyClick(form.windowHandle(), Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(test::loadedFormNames().isEmpty());
         QVERIFY(m_dialogs.messages.empty());
