@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-startup_runs=30
+startup_runs=50
 memory_runs=5
 repetitions=5
 
@@ -57,14 +57,20 @@ cpu_time() {
   jq -r --arg run "$1" '.benchmarks[] | select(.run_name == $run and .aggregate_name == "median")
     | .cpu_time * {"ns": 1e-9, "us": 1e-6, "ms": 1e-3, "s": 1}[.time_unit]' "$work/bench.json"
 }
-startup() { jq -r --arg name "$2" ".results[] | select(.command == \$name) | .$3" "$work/startup-$1.json"; }
+# startup PLATFORM PROGRAM FIELD: a figure, in seconds, from hyperfine's results.
+startup() { jq -r --arg name "$2" ".results[] | select(.command == \$name) | $3" "$work/startup-$1.json"; }
 
+# Mean wall time ± standard deviation, and the mean CPU time (user + system) within it.
+startup_cell() {
+  echo "$(duration "$(startup "$1" "$2" .mean)") ± $(duration "$(startup "$1" "$2" .stddev)")," \
+    "CPU $(duration "$(startup "$1" "$2" '.user + .system')")"
+}
 startup_row() {
-  local platform=$1 label=$2 bare lumora
-  bare=$(startup "$platform" bare mean)
-  lumora=$(startup "$platform" lumora mean)
-  echo "| Start-up to the first window on screen, $label | $(duration "$lumora") ± $(duration "$(startup "$platform" lumora stddev)") |" \
-    "$(duration "$bare") ± $(duration "$(startup "$platform" bare stddev)") (bare Qt window) | $(ratio "$lumora" "$bare") |"
+  local platform=$1 label=$2
+  echo "| Start-up to the first window on screen, $label | $(startup_cell "$platform" lumora) |" \
+    "$(startup_cell "$platform" bare) (bare Qt window) |" \
+    "$(ratio "$(startup "$platform" lumora .mean)" "$(startup "$platform" bare .mean)") wall," \
+    "$(ratio "$(startup "$platform" lumora '.user + .system')" "$(startup "$platform" bare '.user + .system')") CPU |"
 }
 memory_row() {
   local platform=$1 label=$2 bare lumora
@@ -111,8 +117,10 @@ $(round_row round "Full round: 96 right clicks in turn, the finish included")
 
 - Start-up: the whole process, from its start until it exits right after its first window (our
   splash) is exposed and painted; the game runs its own \`main\` unchanged, with a hook that ends
-  it there. Mean ± standard deviation of $startup_runs runs after 3 warm-up runs (hyperfine),
-  both programs side by side in one run. Xvfb is Qt's xcb platform on a virtual X server.
+  it there. Mean wall time ± standard deviation of $startup_runs runs after 3 warm-up runs
+  (hyperfine), both programs side by side in one run, and the mean CPU time (user + system)
+  the process spent; the rest is waiting: for the X server under Xvfb, and for a core on a busy
+  machine. Xvfb is Qt's xcb platform on a virtual X server.
 - Peak memory: maximum resident set size from \`/usr/bin/time -v\`, median of $memory_runs runs.
 - Round: Google Benchmark on the advanced board, CPU time, median of $repetitions repetitions.
   Lumora is the real 上級 window on the offscreen platform: clicks are mouse clicks on its board
