@@ -59,7 +59,7 @@ void wrongClick(benchmark::State &state)
 
 // Every number in turn, the last one's finish included.
 template <typename Board>
-void round(benchmark::State &state)
+void fullRound(benchmark::State &state)
 {
     Board board;
     for (auto _ : state) {
@@ -82,7 +82,7 @@ void registerRoundBenchmarks(const std::string &boardName)
         {"deal", deal<Board>},
         {"right_click", rightClick<Board>},
         {"wrong_click", wrongClick<Board>},
-        {"round", round<Board>},
+        {"round", fullRound<Board>},
     };
     for (const auto &[name, run] : benchmarks)
         benchmark::RegisterBenchmark((name + ("/" + boardName)).c_str(), run)->Unit(benchmark::kMicrosecond);
