@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools
   fonts-ipafont fonts-ipaexfont fonts-liberation2
   xvfb xauth
+  libbenchmark-dev hyperfine time jq
 )
 
 missing=()

@@ -3,26 +3,14 @@
 #include "round/LevelForm.h"
 #include "round/RoundServices.h"
 #include "round/SeededRandom.h"
-#include "support/WindowTestSupport.h"
+#include "support/RoundDriving.h"
 
 #include <QTest>
 
 using namespace lumora;
+using test::RoundPhase;
 
 namespace {
-
-enum class RoundPhase { Ready, Playing, Finished };
-
-void clickNumber(LevelForm &form, int number)
-{
-    for (int index = 1; index <= form.level().boardSize; ++index) {
-        if (form.caption("cmdNumbar", index) == QString::number(number)) {
-            form.cmdNumbar_Click(std::int16_t(index));
-            return;
-        }
-    }
-    QFAIL("the number is on no button");
-}
 
 // What the player sees of the round, and what its score depends on.
 QString roundSnapshot(const LevelForm &form)
@@ -45,19 +33,6 @@ class OnlineHelpTest : public QObject
     RoundServicesOverride m_services{m_clock, m_random};
     test::ScriptedDialogs m_dialogs;
     ui::DialogsOverride m_dialogsOverride{m_dialogs};
-
-    void bringTo(LevelForm &form, RoundPhase phase)
-    {
-        if (phase == RoundPhase::Ready)
-            return;
-        m_clock.seconds = 100;
-        form.cmdStart_Click();
-        clickNumber(form, 1);
-        clickNumber(form, 3); // a miss
-        m_clock.seconds = 130;
-        for (int number = 2; phase == RoundPhase::Finished && number <= form.level().boardSize; ++number)
-            clickNumber(form, number);
-    }
 
 private slots:
     void initTestCase() { test::prepareProgram(); }
@@ -86,7 +61,7 @@ private slots:
         QFETCH(bool, byF1);
         LevelForm &form = levelForm(Level(level));
         form.showForm();
-        bringTo(form, RoundPhase(phase));
+        test::bringTo(form, m_clock, RoundPhase(phase));
         const QString before = roundSnapshot(form);
 
         if (byF1) {

@@ -2,37 +2,14 @@
 #include "round/RoundServices.h"
 #include "round/SeededRandom.h"
 #include "scores/HighScoreTestSupport.h"
-#include "support/WindowTestSupport.h"
+#include "support/RoundDriving.h"
 
 #include <QPointer>
 #include <QPushButton>
 
 using namespace lumora;
 
-namespace {
-
-enum class RoundPhase { Ready, Playing, Finished };
-
-void clickNumber(LevelForm &form, int number)
-{
-    for (int index = 1; index <= form.level().boardSize; ++index) {
-        if (form.caption("cmdNumbar", index) == QString::number(number))
-            form.cmdNumbar_Click(static_cast<std::int16_t>(index));
-    }
-}
-
-void bringTo(LevelForm &form, RoundPhase phase)
-{
-    if (phase == RoundPhase::Ready)
-        return;
-    form.cmdStart_Click();
-    if (phase == RoundPhase::Playing)
-        return;
-    for (int number = 1; number <= form.level().boardSize; ++number)
-        clickNumber(form, number);
-}
-
-} // namespace
+using test::RoundPhase;
 
 class LevelMenusTest : public QObject
 {
@@ -79,9 +56,7 @@ private slots:
         LevelForm &form = frmFirst();
         form.showForm();
         QTRY_VERIFY(form.isActiveWindow());
-        bringTo(form, RoundPhase(phase));
-        if (RoundPhase(phase) == RoundPhase::Playing)
-            clickNumber(form, 2); // a wrong click: the points must reset too
+        test::bringTo(form, m_clock, RoundPhase(phase));
 
         QTest::keyClick(form.windowHandle(), Qt::Key_F4);
 
@@ -97,8 +72,7 @@ private slots:
     {
         LevelForm &form = frmSecond();
         form.showForm();
-        bringTo(form, RoundPhase::Playing);
-        clickNumber(form, 1);
+        test::bringTo(form, m_clock, RoundPhase::Playing);
         const RoundState before = form.roundState();
         QStringList board;
         for (int index = 1; index <= 49; ++index)
@@ -118,7 +92,7 @@ private slots:
     {
         QPointer<LevelForm> first = &frmFirst();
         first->showForm();
-        bringTo(*first, RoundPhase::Playing);
+        test::bringTo(*first, m_clock, RoundPhase::Playing);
 
         first->menuEntry("menSecond").trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -136,7 +110,7 @@ private slots:
     {
         LevelForm &form = frmThird();
         form.showForm();
-        bringTo(form, RoundPhase::Playing);
+        test::bringTo(form, m_clock, RoundPhase::Playing);
         form.menFirst_Click();
         QVERIFY(m_dialogs.inputs.empty());
         QVERIFY(!m_file->exists());
@@ -146,20 +120,31 @@ private slots:
     void aHiddenLevelWindowIsShownAsItIs()
     {
         frmFirst().showForm();
-        bringTo(frmSecond(), RoundPhase::Playing); // exists hidden, mid-round
+        test::bringTo(frmSecond(), m_clock, RoundPhase::Playing); // exists hidden, mid-round
         const std::int32_t start = frmSecond().roundState().StartTime;
         frmFirst().menSecond_Click();
         QVERIFY(frmSecond().isVisible());
         QCOMPARE(frmSecond().roundState().StartTime, start);
-        QCOMPARE(frmSecond().roundState().NextNumber, 1);
+        QCOMPARE(frmSecond().roundState().NextNumber, 2);
     }
 
-    void ctrlQEndsTheProgramDuringARound()
+    void ctrlQEndsTheProgramDuringARoundAndWithTheAboutWindowOpen_data()
     {
+        QTest::addColumn<bool>("aboutOpen");
+        QTest::newRow("during a round") << false;
+        QTest::newRow("with the About window beside it") << true;
+    }
+
+    void ctrlQEndsTheProgramDuringARoundAndWithTheAboutWindowOpen()
+    {
+        QFETCH(bool, aboutOpen);
         LevelForm &form = frmFirst();
         form.showForm();
+        test::bringTo(form, m_clock, RoundPhase::Playing);
+        if (aboutOpen)
+            form.menAbout_Click();
+        form.activateWindow();
         QTRY_VERIFY(form.isActiveWindow());
-        bringTo(form, RoundPhase::Playing);
         QTest::keyClick(form.windowHandle(), Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(test::loadedFormNames().isEmpty());
         QVERIFY(m_dialogs.messages.empty());

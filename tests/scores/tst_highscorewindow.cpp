@@ -4,7 +4,7 @@
 #include "scores/CodePage932.h"
 #include "scores/HighScoreForm.h"
 #include "scores/HighScoreTestSupport.h"
-#include "support/WindowTestSupport.h"
+#include "support/RoundDriving.h"
 
 #include <QApplication>
 #include <QInputDialog>
@@ -17,23 +17,6 @@ using namespace lumora;
 namespace {
 
 const QByteArray kResetLine = QByteArrayLiteral("0,\" \",0,\" \",0,\" \"\r\n");
-
-void playPerfectRound(LevelForm &form, test::FixedClock &clock, float start, float end)
-{
-    clock.seconds = start;
-    form.cmdAgain_Click();
-    for (int number = 1; number <= form.level().boardSize; ++number) {
-        if (number == form.level().boardSize)
-            clock.seconds = end;
-        for (int index = 1; index <= form.level().boardSize; ++index) {
-            auto &button = form.controlAs<QPushButton>("cmdNumbar", index);
-            if (button.text() == QString::number(number)) {
-                QTest::mouseClick(&button, Qt::LeftButton);
-                break;
-            }
-        }
-    }
-}
 
 QStringList rowTexts(HighScoreForm &form)
 {
@@ -79,7 +62,7 @@ private slots:
             dialog->accept();
         });
         answer.start();
-        playPerfectRound(form, m_clock, 100.0f, 120.0f);
+        test::playPerfectRound(form, m_clock, 100.0f, 120.0f);
         answer.stop();
 
         QCOMPARE(promptLabel, QStringLiteral("名前を入力して下さい!"));
