@@ -9,12 +9,12 @@
 namespace lumora::test {
 
 // Points the high-score file into a fresh temporary folder while it lives, so no test reaches
-// the player's file.
+// the player's file; afterwards the file is where it was before.
 class TempHighScoreFile
 {
 public:
-    TempHighScoreFile() { setHighScoreFileOverride(path()); }
-    ~TempHighScoreFile() { setHighScoreFileOverride(QString()); }
+    TempHighScoreFile() : m_previous(HighScoreFile()) { setHighScoreFileOverride(path()); }
+    ~TempHighScoreFile() { setHighScoreFileOverride(m_previous); }
 
     QString folder() const { return m_dir.path(); }
     QString path() const { return m_dir.filePath(QStringLiteral("LumoraHigh.Dll")); }
@@ -34,6 +34,7 @@ public:
     }
 
 private:
+    QString m_previous;
     QTemporaryDir m_dir;
 };
 

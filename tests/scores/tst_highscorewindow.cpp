@@ -146,6 +146,7 @@ private slots:
         QFile blocker(dir.filePath(QStringLiteral("not-a-folder")));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
+        const QString previous = HighScoreFile();
         setHighScoreFileOverride(dir.filePath(QStringLiteral("not-a-folder/LumoraHigh.Dll")));
         test::ScriptedDialogs dialogs;
         ui::DialogsOverride useDialogs(dialogs);
@@ -153,7 +154,7 @@ private slots:
         frmFirst().menHigh_Click();
 
         frmHighScore().cmdClear_Click();
-        setHighScoreFileOverride(QString());
+        setHighScoreFileOverride(previous);
 
         QCOMPARE(dialogs.warnings.size(), std::size_t(1));
         QVERIFY(dialogs.warnings.front().prompt.contains(QStringLiteral("LumoraHigh.Dll")));
