@@ -35,12 +35,3 @@ void LevelForm::menEnd_Click()
 }
 
 } // namespace lumora
-
-namespace lumora {
-
-// Placeholders until the high-score, help and About windows land.
-void LevelForm::menHigh_Click() {}
-void LevelForm::menOnlineHelp_Click() {}
-void LevelForm::menAbout_Click() {}
-
-} // namespace lumora

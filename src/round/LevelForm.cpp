@@ -2,6 +2,7 @@
 
 #include "app/basPublic.h"
 #include "round/RoundServices.h"
+#include "scores/RecordBoxes.h"
 #include "ui/Designs.h"
 #include "ui/FormRegistry.h"
 #include "ui/Program.h"
@@ -73,11 +74,13 @@ void LevelForm::switchTo(Level target)
 
 void LevelForm::roundStarted()
 {
+    TryLoadHighScores();
 }
 
 void LevelForm::roundFinished(double score)
 {
-    Q_UNUSED(score);
+    RecordBoxes boxes;
+    CheckHighScore(m_level.highScoreSlot, score, boxes);
 }
 
 LevelForm &levelForm(Level level)

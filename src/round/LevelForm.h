@@ -1,5 +1,6 @@
 #pragma once
 
+#include "about/CommonDialog.h"
 #include "round/LevelParams.h"
 #include "round/LevelRoundView.h"
 #include "round/RoundEngine.h"
@@ -47,6 +48,7 @@ private:
     const LevelParams &m_level;
     LevelRoundView m_view;
     RoundEngine m_engine;
+    CommonDialog cdlHelp{kLumoraHelpFile};
     bool m_closingForSwitch = false;
 };
 

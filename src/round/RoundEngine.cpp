@@ -107,6 +107,10 @@ void RoundEngine::FinishRound()
     } else {
         m_state.ElapsedSeconds = checked::add(
             checked::subtract(kSecondsPerDay, m_state.StartTime), m_state.EndTime);
+        // A start read as 86400 (the last half second of the day) and a finish read as 0 are
+        // the same instant: count it as equal readings rather than divide by zero.
+        if (m_state.ElapsedSeconds == 0)
+            m_state.ElapsedSeconds = kSecondsPerDay;
     }
     // Multiply first, divide second; only the quotient is checked.
     m_state.Points = std::floor(checked::divide(m_state.Points * kScoreScale,

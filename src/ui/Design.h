@@ -49,7 +49,7 @@ struct ControlDesign
     bool autoSize = false;                // label keeps its left/top and fits its text
     bool visible = true;
     bool tabStop = true;
-    int tabIndex = -1;                    // order among controls that take focus; -1: design order
+    int tabIndex = -1;                    // order among controls that take focus; -1 ones come first, in design order
     ButtonRole role = ButtonRole::None;
     Picture picture = Picture::None;      // picture boxes and images, stretched to the size
     int lineWidth = 1;                    // pixels, for a Line

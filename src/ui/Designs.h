@@ -12,5 +12,8 @@ namespace lumora::ui {
 FormDesign splashDesign();
 FormDesign levelSelectionDesign();
 FormDesign levelDesign(const LevelParams &level);
+FormDesign aboutDesign();
+FormDesign helpViewerDesign();
+FormDesign highScoreDesign();
 
 } // namespace lumora::ui

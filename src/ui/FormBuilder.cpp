@@ -99,7 +99,7 @@ void FormBuilder::build(Form &form, const FormDesign &design)
 {
     form.setObjectName(QString::fromStdString(design.name));
     form.setWindowTitle(QString::fromStdString(design.caption));
-    form.setWindowIcon(programIcon());
+    form.setWindowIcon(design.icon == Picture::ProgramIcon ? programIcon() : QIcon(picture(design.icon)));
     form.setFont(toQFont(design.font));
 
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;

@@ -2,6 +2,7 @@
 
 #include "app/basPublic.h"
 #include "round/RoundPorts.h"
+#include "scores/HighScoreFile.h"
 #include "ui/Dialogs.h"
 #include "ui/Fonts.h"
 #include "ui/Form.h"
@@ -10,6 +11,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <deque>
@@ -60,8 +62,12 @@ public:
     void warning(const QString &text, const QString &title) override { warnings.push_back({text, title}); }
 };
 
+// Every window test starts here: the version text as Main builds it, the fonts, and a high-score
+// file of the test's own, so no round a test plays can reach the player's file.
 inline void prepareProgram()
 {
+    static QTemporaryDir scores;
+    setHighScoreFileOverride(scores.filePath(QStringLiteral("LumoraHigh.Dll")));
     buildVersionText();
     ui::installFontSubstitutes();
 }

@@ -1,7 +1,8 @@
 #include "round/LevelForm.h"
 #include "round/RoundServices.h"
 #include "round/SeededRandom.h"
-#include "support/WindowTestSupport.h"
+#include "scores/HighScoreTestSupport.h"
+#include "support/RoundDriving.h"
 
 #include <QMenu>
 #include <QPushButton>
@@ -14,15 +15,6 @@ namespace {
 QPushButton &boardButton(LevelForm &form, int index)
 {
     return form.controlAs<QPushButton>("cmdNumbar", index);
-}
-
-QPushButton &buttonCarrying(LevelForm &form, int number)
-{
-    for (int index = 1; index <= form.level().boardSize; ++index) {
-        if (boardButton(form, index).text() == QString::number(number))
-            return boardButton(form, index);
-    }
-    qFatal("no button carries %d", number);
 }
 
 } // namespace
@@ -131,6 +123,9 @@ private slots:
     void aWholeRoundIsPlayedOnTheRealBoard()
     {
         RoundServicesOverride services(m_clock, m_random);
+        test::TempHighScoreFile file;
+        test::ScriptedDialogs dialogs;
+        ui::DialogsOverride useDialogs(dialogs);
         LevelForm &form = frmFirst();
         form.showForm();
         QTest::mouseClick(&form.control("cmdStart"), Qt::LeftButton);
@@ -139,13 +134,13 @@ private slots:
 
         m_clock.seconds = 100.4f;
         form.cmdAgain_Click(); // a fresh deal with a known start reading
-        QTest::mouseClick(&buttonCarrying(form, 2), Qt::LeftButton);
+        QTest::mouseClick(&test::buttonCarrying(form, 2), Qt::LeftButton);
         QCOMPARE(form.caption("lblPoints"), QStringLiteral("-5"));
-        QVERIFY(buttonCarrying(form, 2).isEnabled());
+        QVERIFY(test::buttonCarrying(form, 2).isEnabled());
         for (int number = 1; number <= 25; ++number) {
             if (number == 25)
                 m_clock.seconds = 119.6f;
-            QTest::mouseClick(&buttonCarrying(form, number), Qt::LeftButton);
+            QTest::mouseClick(&test::buttonCarrying(form, number), Qt::LeftButton);
             if (number < 25)
                 QCOMPARE(form.caption("lblNext"), QString::number(number + 1));
         }

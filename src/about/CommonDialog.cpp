@@ -1,0 +1,15 @@
+#include "about/CommonDialog.h"
+
+#include "about/HelpViewer.h"
+#include "ui/RuntimeError.h"
+
+namespace lumora {
+
+void CommonDialog::ShowHelp() const
+{
+    if (HelpCommand != cdlHelpForceFile)
+        raise(ErrorCode::InvalidProcedureCall);
+    showHelpFile(HelpFile);
+}
+
+} // namespace lumora

@@ -1,0 +1,65 @@
+#include "about/HelpViewer.h"
+
+#include "round/LevelForm.h"
+#include "ui/Designs.h"
+#include "ui/Dialogs.h"
+#include "ui/FormRegistry.h"
+
+#include <QFile>
+#include <QTextBrowser>
+
+namespace lumora {
+
+namespace {
+
+QUrl helpUrl(const QString &path)
+{
+    return path.startsWith(u':') ? QUrl(QStringLiteral("qrc") + path) : QUrl::fromLocalFile(path);
+}
+
+} // namespace
+
+HelpViewer::HelpViewer()
+    : Form(ui::helpViewerDesign())
+    , m_browser(new QTextBrowser(&clientArea()))
+{
+    m_browser->setObjectName(QStringLiteral("browser"));
+    m_browser->setGeometry(clientArea().rect());
+    m_browser->setOpenExternalLinks(true);
+}
+
+void HelpViewer::showPage(const QUrl &page)
+{
+    m_browser->setSource(page);
+    showForm();
+}
+
+QUrl HelpViewer::page() const
+{
+    return m_browser->source();
+}
+
+HelpViewer &frmHelp()
+{
+    return ui::FormRegistry::reference<HelpViewer>("frmHelp", [] { return new HelpViewer; });
+}
+
+void showHelpFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ui::dialogs().warning(QStringLiteral("ヘルプを表示できません。\n%1: %2").arg(path, file.errorString()),
+                              QString());
+        return;
+    }
+    frmHelp().showPage(helpUrl(path));
+}
+
+// The level windows' "オンラインヘルプ(&H)" and F1.
+void LevelForm::menOnlineHelp_Click()
+{
+    cdlHelp.HelpCommand = CommonDialog::cdlHelpForceFile;
+    cdlHelp.ShowHelp();
+}
+
+} // namespace lumora

@@ -1,0 +1,48 @@
+#include "about/SysInfoServices.h"
+
+#include "about/DetachedProgramStarter.h"
+#include "about/DiskFileLookup.h"
+#include "ui/Dialogs.h"
+
+namespace lumora {
+
+namespace {
+
+class DialogMessageSink final : public MessageSink
+{
+public:
+    void showMessage(const std::string &text) override
+    {
+        ui::dialogs().messageBox(QString::fromStdString(text), ui::MessageButtons::Ok, QString());
+    }
+};
+
+SysInfoServices &current()
+{
+    static const std::unique_ptr<Registry> registry = systemRegistry();
+    static DiskFileLookup files;
+    static DetachedProgramStarter starter;
+    static DialogMessageSink messages;
+    static SysInfoServices services{registry.get(), &files, &starter, &messages};
+    return services;
+}
+
+} // namespace
+
+const SysInfoServices &sysInfoServices()
+{
+    return current();
+}
+
+SysInfoServicesOverride::SysInfoServicesOverride(const SysInfoServices &replacement)
+    : m_previous(current())
+{
+    current() = replacement;
+}
+
+SysInfoServicesOverride::~SysInfoServicesOverride()
+{
+    current() = m_previous;
+}
+
+} // namespace lumora

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "about/Registry.h"
+#include "about/SysInfoPorts.h"
+
+namespace lumora {
+
+// What the About window's system-information button reaches: the platform's registry, disk
+// and process table, and the message box.
+struct SysInfoServices
+{
+    Registry *registry;
+    FileLookup *files;
+    ProgramStarter *starter;
+    MessageSink *messages;
+};
+
+const SysInfoServices &sysInfoServices();
+
+// Replaces the services until the guard goes away (tests).
+class SysInfoServicesOverride
+{
+public:
+    explicit SysInfoServicesOverride(const SysInfoServices &replacement);
+    ~SysInfoServicesOverride();
+    SysInfoServicesOverride(const SysInfoServicesOverride &) = delete;
+    SysInfoServicesOverride &operator=(const SysInfoServicesOverride &) = delete;
+
+private:
+    SysInfoServices m_previous;
+};
+
+} // namespace lumora

@@ -1,0 +1,80 @@
+#include "scores/HighScoreFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace lumora {
+
+namespace {
+
+QString &fileOverride()
+{
+    static QString path;
+    return path;
+}
+
+} // namespace
+
+QString HighScoreFile()
+{
+    if (!fileOverride().isEmpty())
+        return fileOverride();
+#ifdef Q_OS_WIN
+    // C:\Windows\System\LumoraHigh.Dll, written with Qt's separator; messages show it natively.
+    return QStringLiteral("C:/Windows/System/LumoraHigh.Dll");
+#else
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+           + QStringLiteral("/LumoraHigh.Dll");
+#endif
+}
+
+void setHighScoreFileOverride(const QString &path)
+{
+    fileOverride() = path;
+}
+
+LoadResult LoadHighScores(HighScoreTable &table)
+{
+    QFile file(HighScoreFile());
+    if (!file.open(QIODevice::ReadOnly))
+        return {LoadOutcome::CannotOpen, 0,
+                QStringLiteral("ファイルを開けません（%1）。").arg(file.errorString())};
+    return readHighScores(file.read(kMaxHighScoreBytes), table);
+}
+
+SaveResult SaveHighScores(const HighScoreFields &fields)
+{
+    const QString path = HighScoreFile();
+    const EncodedLine line = encodeHighScoreLine(fields);
+    if (!line.problem.isEmpty())
+        return {SaveOutcome::NameNotWritable, path, line.problem};
+
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder))
+        return {SaveOutcome::CannotCreate, path,
+                QStringLiteral("フォルダー %1 を作成できません。").arg(QDir::toNativeSeparators(folder))};
+
+    QSaveFile file(path);
+    // Unbuffered, so that a short write shows in write()'s count: a buffered flush loses it, and
+    // commit() would then put a cut-off file in place of the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return {SaveOutcome::CannotCreate, path,
+                QStringLiteral("ファイルを作成できません（%1）。").arg(file.errorString())};
+    if (file.write(line.bytes) != line.bytes.size())
+        return {SaveOutcome::CannotWrite, path, QStringLiteral("ファイルを最後まで書き込めませんでした。")};
+    if (!file.commit())
+        return {SaveOutcome::CannotWrite, path,
+                QStringLiteral("ファイルに書き込めません（%1）。").arg(file.errorString())};
+    return {SaveOutcome::Saved, path, QString()};
+}
+
+QString saveFailureMessage(const SaveResult &result)
+{
+    return QStringLiteral("ハイスコアを保存できませんでした。\nファイル: %1\n%2")
+        .arg(QDir::toNativeSeparators(result.path), result.reason);
+}
+
+} // namespace lumora

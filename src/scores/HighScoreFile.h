@@ -1,0 +1,40 @@
+#pragma once
+
+#include "scores/HighScoreFormat.h"
+#include "scores/HighScoreTable.h"
+
+#include <QString>
+
+namespace lumora {
+
+// Where the high-score file lives: the fixed Windows path on Windows, elsewhere LumoraHigh.Dll in
+// the player's application data folder.
+QString HighScoreFile();
+
+// Points HighScoreFile() elsewhere; an empty path restores the real location. For tests only,
+// so that no test reaches the player's file.
+void setHighScoreFileOverride(const QString &path);
+
+// Reads HighScoreFile() into `table` (see readHighScores). Shows nothing to the player.
+LoadResult LoadHighScores(HighScoreTable &table = highScores());
+
+enum class SaveOutcome { Saved, NameNotWritable, CannotCreate, CannotWrite };
+
+struct SaveResult
+{
+    SaveOutcome outcome = SaveOutcome::Saved;
+    QString path;    // the file the save was for
+    QString reason;  // fit to show the player; empty when saved
+
+    bool saved() const { return outcome == SaveOutcome::Saved; }
+};
+
+// Replaces the file's content with the line of these six values, creating the folder if needed.
+// The new content is written beside the file and renamed over it, so a save that fails leaves
+// the previous file as it was. Does not touch the table.
+SaveResult SaveHighScores(const HighScoreFields &fields);
+
+// The Japanese message that tells the player a save failed, naming the file and the reason.
+QString saveFailureMessage(const SaveResult &result);
+
+} // namespace lumora

@@ -1,0 +1,92 @@
+#include "scores/HighScoreForm.h"
+
+#include "round/LevelForm.h"
+#include "scores/HighScoreFile.h"
+#include "scores/HighScoreTable.h"
+#include "ui/Designs.h"
+#include "ui/Dialogs.h"
+#include "ui/FormRegistry.h"
+
+namespace lumora {
+
+namespace {
+
+// Enables the three level windows, loading hidden the ones that do not exist. Stops quietly at
+// the first step that fails.
+void enableLevelWindows() noexcept
+{
+    try {
+        for (const Level level : {Level::Beginner, Level::Intermediate, Level::Advanced})
+            levelForm(level).setEnabled(true);
+        for (const Level level : {Level::Beginner, Level::Intermediate, Level::Advanced}) {
+            if (LevelForm *form = loadedLevelForm(level); form && form->isVisible())
+                form->activateWindow();
+        }
+    } catch (...) {
+    }
+}
+
+} // namespace
+
+HighScoreForm::HighScoreForm()
+    : Form(ui::highScoreDesign())
+{
+    onClick("cmdClear", [this] { cmdClear_Click(); });
+    onClick("cmdOK", [this] { cmdOK_Click(); });
+}
+
+void HighScoreForm::Form_Load()
+{
+    // A missing or short file is every first run: show the table as far as it could be read.
+    LoadHighScores();
+    const HighScoreTable &table = highScores();
+    setCaption("lblFirstPoint", table.HighScore1.displayText());
+    setCaption("lblSecondPoint", table.HighScore2.displayText());
+    setCaption("lblThirdPoint", QString::number(table.HighScore3));
+    setCaption("lblFirstName", table.HighName1.displayText());
+    setCaption("lblSecondName", table.HighName2.displayText());
+    setCaption("lblThirdName", table.HighName3);
+}
+
+void HighScoreForm::Form_Unload(bool &cancel)
+{
+    Q_UNUSED(cancel);
+    // Only OK enables the level windows again; a close from the title bar counts as OK, so the
+    // level window is never left disabled.
+    if (m_closing == Closing::ByTitleBar)
+        enableLevelWindows();
+}
+
+void HighScoreForm::cmdClear_Click()
+{
+    const auto answer = ui::dialogs().messageBox(QStringLiteral("ハイスコアを消去してよろしいですか？"),
+                                                 ui::MessageButtons::YesNo, QStringLiteral("確認"));
+    if (answer == ui::MessageAnswer::Yes) {
+        const SaveResult result = SaveHighScores(resetHighScoreFields());
+        if (!result.saved())
+            ui::dialogs().warning(saveFailureMessage(result), QString());
+    }
+    m_closing = Closing::ByClear;
+    unload();
+    frmHighScore().showForm();
+}
+
+void HighScoreForm::cmdOK_Click()
+{
+    m_closing = Closing::ByOK;
+    unload();
+    enableLevelWindows();
+}
+
+HighScoreForm &frmHighScore()
+{
+    return ui::FormRegistry::reference<HighScoreForm>("frmHighScore", [] { return new HighScoreForm; });
+}
+
+void LevelForm::menHigh_Click()
+{
+    setEnabled(false);
+    frmHighScore().showForm();
+}
+
+} // namespace lumora

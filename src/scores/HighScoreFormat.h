@@ -1,0 +1,47 @@
+#pragma once
+
+#include "scores/HighScoreTable.h"
+
+#include <QByteArray>
+#include <QString>
+
+// The one line of the high-score file: six comma-separated fields ended by CR LF, numbers as
+// plain digits, names between double quotes without any escape, text in code page 932.
+namespace lumora {
+
+// A load reads at most this many bytes, so a file of any size costs bounded time and memory.
+// Any line a save writes fits (a save refuses anything longer).
+inline constexpr qsizetype kMaxHighScoreBytes = 256 * 1024;
+
+enum class LoadOutcome { Loaded, CannotOpen, EndedEarly };
+
+struct LoadResult
+{
+    LoadOutcome outcome = LoadOutcome::Loaded;
+    int fieldsRead = 0;  // table members stored, 0..6
+    QString reason;      // fit to show the player; empty when loaded
+
+    bool loaded() const { return outcome == LoadOutcome::Loaded; }
+};
+
+// Reads six fields into `table` in file order, each stored as soon as it has been read; when the
+// bytes end before the sixth, the members already read keep their new values. Forms a save
+// never writes are taken as follows: spaces around a field are skipped; bytes between a closing
+// quote and the next separator are dropped; a quote left open runs to the end; an unquoted field
+// that is not a number is a text without double quotes; slot 3 takes the nearest whole number
+// of what it reads (halves to even, held at the ends of the 32-bit range; a text that is no
+// number gives 0); an unquoted field read as a name keeps its text as it stands.
+LoadResult readHighScores(QByteArrayView bytes, HighScoreTable &table);
+
+struct EncodedLine
+{
+    QByteArray bytes;
+    QString problem;  // why the line cannot be written, fit to show the player; empty if it can
+};
+
+// The line for these six values, CR LF included, or the reason it cannot be written: a text
+// holding a double quote (it would not read back) or a character code page 932 cannot hold,
+// or a line longer than a load reads.
+EncodedLine encodeHighScoreLine(const HighScoreFields &fields);
+
+} // namespace lumora

@@ -1,0 +1,40 @@
+#include "scores/NameRule.h"
+
+#include "scores/CodePage932.h"
+#include "scores/HighScoreFormat.h"
+
+#include <QList>
+
+namespace lumora {
+
+namespace {
+
+// Two bytes per character at most, plus quotes, scores (at most 24 characters) and separators.
+static_assert(3 * (2 * kMaxNameLength + 2) + 3 * 24 + 7 <= kMaxHighScoreBytes,
+              "three of the longest names must fit in what a load reads");
+
+bool readsBack(const QString &character)
+{
+    const std::optional<QByteArray> bytes = encodeCp932(character);
+    return bytes && decodeCp932(*bytes) == character;
+}
+
+} // namespace
+
+std::optional<QString> nameProblem(const QString &name)
+{
+    if (name.contains(u'"'))
+        return QStringLiteral("名前に \" は使えません。");
+    if (name.contains(u'\r') || name.contains(u'\n'))
+        return QStringLiteral("名前に改行は使えません。");
+    if (name.size() > kMaxNameLength)
+        return QStringLiteral("名前は %1 文字までです。").arg(kMaxNameLength);
+    for (const char32_t codePoint : name.toUcs4()) {
+        const QString character = QString::fromUcs4(&codePoint, 1);
+        if (!readsBack(character))
+            return QStringLiteral("「%1」は名前に使えません。").arg(character);
+    }
+    return std::nullopt;
+}
+
+} // namespace lumora

@@ -1,0 +1,17 @@
+#include "scores/RecordBoxes.h"
+
+#include "ui/Dialogs.h"
+
+namespace lumora {
+
+QString RecordBoxes::askName(const QString &prompt, const QString &title)
+{
+    return ui::dialogs().inputBox(prompt, title).value_or(QString());
+}
+
+void RecordBoxes::reportSaveFailure(const QString &message)
+{
+    ui::dialogs().warning(message, QString());
+}
+
+} // namespace lumora

@@ -1,0 +1,171 @@
+#include "scores/HighScoreTestSupport.h"
+#include "scores/NameRule.h"
+#include "scores/RecordKeeper.h"
+
+#include <QDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace lumora;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kPrompt = u"名前を入力して下さい!"_s;
+
+// Answers the name prompts from a list, then cancels; keeps what the player was shown.
+class ScriptedDialogs : public RecordDialogs
+{
+public:
+    explicit ScriptedDialogs(QStringList answers) : m_answers(std::move(answers)) {}
+
+    QString askName(const QString &prompt, const QString &) override
+    {
+        prompts += prompt;
+        return m_answers.isEmpty() ? QString() : m_answers.takeFirst();
+    }
+    void reportSaveFailure(const QString &message) override { failures += message; }
+
+    QStringList prompts;
+    QStringList failures;
+
+private:
+    QStringList m_answers;
+};
+
+} // namespace
+
+class RecordKeeperTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<test::TempHighScoreFile> m_file;
+
+private slots:
+    void init()
+    {
+        m_file = std::make_unique<test::TempHighScoreFile>();
+        highScores() = HighScoreTable();
+    }
+    void cleanup() { m_file.reset(); }
+
+    void onlyAStrictlyHigherScoreIsSavedAsARecord_data()
+    {
+        QTest::addColumn<QByteArray>("file");  // null: no file
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<double>("points");
+        QTest::addColumn<QString>("answer");  // empty: the prompt cancelled
+        QTest::addColumn<QByteArray>("saved");  // null: no record, the file stays as it was
+        const QByteArray stored = "830,\"a\",490,\"b\",960,\"c\"\r\n"_ba;
+        const QByteArray reset = "0,\" \",0,\" \",0,\" \"\r\n"_ba;
+        const QByteArray negative = "-50,\"a\",-50,\"b\",-50,\"c\"\r\n"_ba;
+        QTest::newRow("an equal score") << stored << 1 << 830.0 << "x" << QByteArray();
+        QTest::newRow("one point more in slot 3") << stored << 3 << 961.0 << "x"
+                                                  << "830,\"a\",490,\"b\",961,\"x\"\r\n"_ba;
+        QTest::newRow("no file: zero") << QByteArray() << 1 << 0.0 << "x" << QByteArray();
+        QTest::newRow("no file: the first record is 17 bytes") << QByteArray() << 1 << 830.0 << "ab"
+                                                               << "830,\"ab\",,,0,\"\"\r\n"_ba;
+        QTest::newRow("empty fields: zero") << ",,,,,\r\n"_ba << 2 << 0.0 << "x" << QByteArray();
+        QTest::newRow("reset state: zero") << reset << 3 << 0.0 << "x" << QByteArray();
+        QTest::newRow("reset state: cancel saves an empty name") << reset << 2 << 100.0 << ""
+                                                                 << "0,\" \",100,\"\",0,\" \"\r\n"_ba;
+        QTest::newRow("a higher negative score beats a negative one") << negative << 1 << -40.0 << "x"
+                                                                      << "-40,\"x\",-50,\"b\",-50,\"c\"\r\n"_ba;
+        QTest::newRow("a lower negative score does not") << negative << 3 << -60.0 << "x" << QByteArray();
+        const QByteArray texts = "\"100\",\"a\",\"inf\",\"b\",0,\"c\"\r\n"_ba;
+        QTest::newRow("a text spelling a number counts as it") << texts << 1 << 100.0 << "x" << QByteArray();
+        QTest::newRow("any other text counts as zero") << texts << 2 << 1.0 << "x"
+                                                       << "\"100\",\"a\",1,\"x\",0,\"c\"\r\n"_ba;
+    }
+
+    void onlyAStrictlyHigherScoreIsSavedAsARecord()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(int, slot);
+        QFETCH(double, points);
+        QFETCH(QString, answer);
+        QFETCH(QByteArray, saved);
+        if (!file.isNull())
+            m_file->write(file);
+        TryLoadHighScores();
+        ScriptedDialogs dialogs({answer});
+        const RecordOutcome outcome = CheckHighScore(slot, points, dialogs);
+        QCOMPARE(outcome, saved.isNull() ? RecordOutcome::NotARecord : RecordOutcome::Saved);
+        QCOMPARE(dialogs.prompts, saved.isNull() ? QStringList() : QStringList{kPrompt});
+        QCOMPARE(m_file->bytes(), saved.isNull() ? file : saved);
+    }
+
+    void eachRoundIsTestedAgainstTheTableLoadedAtItsStart()
+    {
+        ScriptedDialogs dialogs({"first", "third"});
+        TryLoadHighScores();
+        QCOMPARE(CheckHighScore(1, 830, dialogs), RecordOutcome::Saved);
+        QCOMPARE(highScores().recordScore(1), 0.0);  // a record reaches the table with the next load
+        TryLoadHighScores();
+        QCOMPARE(CheckHighScore(1, 830, dialogs), RecordOutcome::NotARecord);
+        TryLoadHighScores();
+        QCOMPARE(CheckHighScore(1, 900, dialogs), RecordOutcome::Saved);
+        QCOMPARE(m_file->bytes(), "900,\"third\",,,0,\"\"\r\n"_ba);
+    }
+
+    void aRecordOfAnotherRunningCopyInAnotherSlotSurvives()
+    {
+        m_file->write("10,\"a\",20,\"b\",30,\"c\"\r\n"_ba);
+        TryLoadHighScores();
+        m_file->write("10,\"a\",25,\"other copy\",30,\"c\"\r\n"_ba);
+        ScriptedDialogs dialogs({"me"});
+        QCOMPARE(CheckHighScore(1, 11, dialogs), RecordOutcome::Saved);
+        QCOMPARE(m_file->bytes(), "11,\"me\",25,\"other copy\",30,\"c\"\r\n"_ba);
+    }
+
+    void aFailedSaveIsReportedWithTheFileAndTheReason()
+    {
+        // A plain file where the folder should be.
+        const QString path = m_file->folder() + "/plain/LumoraHigh.Dll";
+        QFile plain(m_file->folder() + "/plain");
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        setHighScoreFileOverride(path);
+        TryLoadHighScores();
+        ScriptedDialogs dialogs({"ab"});
+        QCOMPARE(CheckHighScore(1, 830, dialogs), RecordOutcome::SaveFailed);
+        QCOMPARE(dialogs.failures.size(), 1);
+        const QString message = dialogs.failures.first();
+        // The heading, the file, and the reason: its folder cannot be made.
+        QVERIFY2(message.startsWith(u"ハイスコアを保存できませんでした。"_s)
+                     && message.contains(QDir::toNativeSeparators(path)) && message.contains(u"フォルダー"_s),
+                 qPrintable(message));
+    }
+
+    void aNameIsAskedForAgainUntilItReadsBackExactly_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("problem");  // empty: stored as typed
+        QTest::newRow("Japanese with an ideographic space") << u"森野　太郎"_s << QString();
+        QTest::newRow("half-width katakana and Windows extensions") << u"ｼｽﾃﾑ①髙～"_s << QString();
+        QTest::newRow("longest name") << QString(kMaxNameLength, u'漢') << QString();
+        QTest::newRow("too long") << QString(kMaxNameLength + 1, u'あ') << u"名前は 32767 文字までです。"_s;
+        QTest::newRow("double quote") << "a\"b" << u"名前に \" は使えません。"_s;
+        QTest::newRow("line feed") << "a\nb" << u"名前に改行は使えません。"_s;
+        QTest::newRow("emoji") << u"森😀"_s << u"「😀」は名前に使えません。"_s;
+        QTest::newRow("minus sign") << u"a\u2212b"_s << u"「\u2212」は名前に使えません。"_s;
+    }
+
+    void aNameIsAskedForAgainUntilItReadsBackExactly()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, problem);
+        TryLoadHighScores();
+        ScriptedDialogs dialogs({name, "ok"});
+        QCOMPARE(CheckHighScore(2, 100, dialogs), RecordOutcome::Saved);
+        const QStringList prompts = problem.isEmpty() ? QStringList{kPrompt}
+                                                      : QStringList{kPrompt, problem + u'\n' + kPrompt};
+        QCOMPARE(dialogs.prompts, prompts);
+        HighScoreTable loaded;
+        QVERIFY(LoadHighScores(loaded).loaded());
+        QCOMPARE(loaded.HighName2, FieldValue::text(problem.isEmpty() ? name : "ok"));
+    }
+};
+
+QTEST_GUILESS_MAIN(RecordKeeperTest)
+#include "tst_recordkeeper.moc"

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "round/LevelForm.h"
+#include "support/WindowTestSupport.h"
+
+#include <QPushButton>
+#include <QTest>
+
+// Plays rounds on a real level window by clicking its board buttons.
+namespace lumora::test {
+
+enum class RoundPhase { Ready, Playing, Finished };
+
+inline QPushButton &buttonCarrying(LevelForm &form, int number)
+{
+    for (int index = 1; index <= form.level().boardSize; ++index) {
+        auto &button = form.controlAs<QPushButton>("cmdNumbar", index);
+        if (button.text() == QString::number(number))
+            return button;
+    }
+    qFatal("no button carries %d", number);
+}
+
+inline void clickNumber(LevelForm &form, int number)
+{
+    QTest::mouseClick(&buttonCarrying(form, number), Qt::LeftButton);
+}
+
+// A fresh deal with the start read at `start`; every number in turn, the last one read at `end`.
+inline void playPerfectRound(LevelForm &form, FixedClock &clock, float start, float end)
+{
+    clock.seconds = start;
+    form.cmdAgain_Click();
+    const int last = form.level().boardSize;
+    for (int number = 1; number < last; ++number)
+        clickNumber(form, number);
+    clock.seconds = end;
+    clickNumber(form, last);
+}
+
+// Ready leaves a fresh window alone; Playing has one right and one wrong click behind it;
+// Finished has played all the way (100 s to 130 s on the clock).
+inline void bringTo(LevelForm &form, FixedClock &clock, RoundPhase phase)
+{
+    if (phase == RoundPhase::Ready)
+        return;
+    clock.seconds = 100;
+    form.cmdAgain_Click();
+    clickNumber(form, 1);
+    clickNumber(form, 3);
+    if (phase == RoundPhase::Playing)
+        return;
+    clock.seconds = 130;
+    for (int number = 2; number <= form.level().boardSize; ++number)
+        clickNumber(form, number);
+}
+
+} // namespace lumora::test

@@ -1,0 +1,133 @@
+#!/usr/bin/env bash
+# Builds the benchmarks in Release (build-bench), runs them and the start-up comparison against a
+# bare Qt window program, and prints one markdown report, which it also writes to
+# docs/PERFORMANCE.md. Progress goes to stderr.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+startup_runs=50
+memory_runs=5
+repetitions=5
+
+tools/deps.sh >&2
+cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DLUMORA_BENCH=ON >&2
+cmake --build build-bench -j2 >&2
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# Start-up runs get data folders of their own: no run may touch the player's high scores.
+mkdir -m 700 "$work/runtime"
+export XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+export work startup_runs memory_runs bin="$PWD/build-bench/bench"
+load=$(cut -d' ' -f1 /proc/loadavg)
+
+echo "Round benchmarks..." >&2
+QT_QPA_PLATFORM=offscreen "$bin/lumora_bench" --benchmark_repetitions="$repetitions" \
+  --benchmark_report_aggregates_only=true \
+  --benchmark_out="$work/bench.json" --benchmark_out_format=json 2>"$work/bench.log" >&2
+
+# Times both programs side by side, then takes each one's peak memory (the median of several runs).
+measure_startup() {
+  local platform=$1 program
+  hyperfine -N --warmup 3 --runs "$startup_runs" --export-json "$work/startup-$platform.json" \
+    -n bare "$bin/bare_window" -n lumora "$bin/lumora_startup_probe" >&2
+  for program in bare_window lumora_startup_probe; do
+    for ((run = 0; run < memory_runs; run++)); do
+      /usr/bin/time -v "$bin/$program" 2>&1 >/dev/null | awk -F': ' '/Maximum resident set size/ { print $2 }'
+    done | sort -n | sed -n "$(((memory_runs + 1) / 2))p" >"$work/rss-$platform-$program"
+  done
+}
+
+echo "Start-up under Xvfb..." >&2
+# xvfb-run is a POSIX shell script, which drops exported bash functions: hand the function over as text.
+env -u QT_QPA_PLATFORM xvfb-run -a -s "-screen 0 1280x1024x24" \
+  bash -c "$(declare -f measure_startup); measure_startup xvfb"
+echo "Start-up offscreen..." >&2
+QT_QPA_PLATFORM=offscreen measure_startup offscreen
+
+# A duration in seconds, with three significant digits in a fitting unit.
+duration() {
+  awk -v s="$1" 'function sig(v) { return v >= 100 ? sprintf("%.0f", v) : v >= 10 ? sprintf("%.1f", v) : sprintf("%.2f", v) }
+    BEGIN { if (s < 1e-6) print sig(s * 1e9) " ns"; else if (s < 1e-3) print sig(s * 1e6) " µs";
+            else if (s < 1) print sig(s * 1e3) " ms"; else print sig(s) " s" }'
+}
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { r = a / b; printf(r >= 100 ? "%.0f" : "%.2f", r) }'; }
+# The median CPU time of a benchmark, in seconds.
+cpu_time() {
+  jq -r --arg run "$1" '.benchmarks[] | select(.run_name == $run and .aggregate_name == "median")
+    | .cpu_time * {"ns": 1e-9, "us": 1e-6, "ms": 1e-3, "s": 1}[.time_unit]' "$work/bench.json"
+}
+# startup PLATFORM PROGRAM FIELD: a figure, in seconds, from hyperfine's results.
+startup() { jq -r --arg name "$2" ".results[] | select(.command == \$name) | $3" "$work/startup-$1.json"; }
+
+# Mean wall time ± standard deviation, and the mean CPU time (user + system) within it.
+startup_cell() {
+  echo "$(duration "$(startup "$1" "$2" .mean)") ± $(duration "$(startup "$1" "$2" .stddev)")," \
+    "CPU $(duration "$(startup "$1" "$2" '.user + .system')")"
+}
+startup_row() {
+  local platform=$1 label=$2
+  echo "| Start-up to the first window on screen, $label | $(startup_cell "$platform" lumora) |" \
+    "$(startup_cell "$platform" bare) (bare Qt window) |" \
+    "$(ratio "$(startup "$platform" lumora .mean)" "$(startup "$platform" bare .mean)") wall," \
+    "$(ratio "$(startup "$platform" lumora '.user + .system')" "$(startup "$platform" bare '.user + .system')") CPU |"
+}
+memory_row() {
+  local platform=$1 label=$2 bare lumora
+  bare=$(cat "$work/rss-$platform-bare_window")
+  lumora=$(cat "$work/rss-$platform-lumora_startup_probe")
+  awk -v l="$lumora" -v b="$bare" -v label="$label" \
+    'BEGIN { printf "| Peak memory (RSS), %s | %.1f MiB | %.1f MiB (bare Qt window) | %.2f |\n", label, l / 1024, b / 1024, l / b }'
+}
+round_row() {
+  local name=$1 label=$2 window engine
+  window=$(cpu_time "$name/window")
+  engine=$(cpu_time "$name/engine")
+  echo "| $label | $(duration "$window") | $(duration "$engine") (engine alone) | $(ratio "$window" "$engine") |"
+}
+
+cxx=$(sed -n 's/^CMAKE_CXX_COMPILER:[A-Z]*=//p' build-bench/CMakeCache.txt)
+flags=$(sed -n 's/^CMAKE_CXX_FLAGS_RELEASE:[A-Z]*=//p' build-bench/CMakeCache.txt)
+
+{
+  cat <<EOF
+# Performance
+
+Made by \`tools/perf-report.sh\` on $(date -u +%Y-%m-%d), from a Release build.
+
+| Machine | |
+|---|---|
+| CPU | $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n1), $(nproc) cores |
+| Memory | $(awk '/^MemTotal/ { printf "%.1f GiB", $2 / 1048576 }' /proc/meminfo) |
+| OS | $(. /etc/os-release && echo "$PRETTY_NAME"), Linux $(uname -r) $(uname -m) |
+| Qt | $(jq -r '.context.qt_version' "$work/bench.json") |
+| Compiler | $("$cxx" --version | head -n1), $flags |
+| Load average when the run began | $load |
+
+| Measurement | Lumora | Reference | Lumora ÷ reference |
+|---|---:|---:|---:|
+$(startup_row xvfb "Xvfb")
+$(startup_row offscreen "offscreen")
+$(memory_row xvfb "Xvfb")
+$(memory_row offscreen "offscreen")
+$(round_row deal "Deal of 96 (もう一度: clear and deal)")
+$(round_row right_click "Right click")
+$(round_row wrong_click "Wrong click")
+$(round_row round "Full round: 96 right clicks in turn, the finish included")
+
+- Start-up: the whole process, from its start until it exits right after its first window (our
+  splash) is exposed and painted; the game runs its own \`main\` unchanged, with a hook that ends
+  it there. Mean wall time ± standard deviation of $startup_runs runs after 3 warm-up runs
+  (hyperfine), both programs side by side in one run, and the mean CPU time (user + system)
+  the process spent; the rest is waiting: for the X server under Xvfb, and for a core on a busy
+  machine. Xvfb is Qt's xcb platform on a virtual X server.
+- Peak memory: maximum resident set size from \`/usr/bin/time -v\`, median of $memory_runs runs.
+- Round: Google Benchmark on the advanced board, CPU time, median of $repetitions repetitions.
+  Lumora is the real 上級 window on the offscreen platform: clicks are mouse clicks on its board
+  buttons, and each operation's repaint is timed with it. The engine alone plays the same round
+  on a board of plain strings, with no widgets and no Qt.
+- The machine is shared with other work: wall times, start-up especially, vary with its load.
+
+$(duration "$SECONDS") for the whole report, build included.
+EOF
+} | tee docs/PERFORMANCE.md
