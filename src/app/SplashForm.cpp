@@ -37,7 +37,7 @@ void SplashForm::keyPressEvent(QKeyEvent *event)
 {
     // Only keys that produce a character count; an Alt combination is a menu key, not a character.
     if (event->text().isEmpty() || event->modifiers().testFlag(Qt::AltModifier)) {
-        QMainWindow::keyPressEvent(event);
+        Form::keyPressEvent(event);
         return;
     }
     const auto keyAscii = static_cast<std::int16_t>(event->text().front().unicode());

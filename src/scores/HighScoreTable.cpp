@@ -10,7 +10,7 @@ std::size_t scoreIndex(int slot)
 {
     if (slot < 1 || slot > 3)
         raise(ErrorCode::SubscriptOutOfRange);
-    return static_cast<std::size_t>(2 * (slot - 1));
+    return 2 * static_cast<std::size_t>(slot - 1);
 }
 
 } // namespace

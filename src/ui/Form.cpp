@@ -151,7 +151,7 @@ void Form::keyPressEvent(QKeyEvent *event)
     QMainWindow::keyPressEvent(event);
 }
 
-void Form::connectClicked(QWidget &widget, std::function<void()> slot)
+void Form::connectClicked(QWidget &widget, const std::function<void()> &slot)
 {
     if (auto *label = qobject_cast<Label *>(&widget))
         connect(label, &Label::clicked, this, slot);

@@ -82,7 +82,7 @@ protected:
 
 private:
     friend class FormBuilder;
-    void connectClicked(QWidget &widget, std::function<void()> slot);
+    void connectClicked(QWidget &widget, const std::function<void()> &slot);
 
     std::string m_name;
     QWidget *m_client = nullptr;
