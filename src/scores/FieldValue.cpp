@@ -1,5 +1,7 @@
 #include "scores/FieldValue.h"
 
+#include "round/NumberText.h"
+
 #include <QLocale>
 
 #include <cmath>
@@ -41,7 +43,7 @@ QString FieldValue::displayText() const
 {
     switch (kind()) {
     case Kind::Empty: return QString();
-    case Kind::Number: return numberText(numberValue());
+    case Kind::Number: return fieldNumberText(numberValue());
     case Kind::Text: return textValue();
     }
     return QString();
@@ -54,12 +56,13 @@ double FieldValue::recordValue() const
     return numberValue();
 }
 
-QString numberText(double value)
+QString fieldNumberText(double value)
 {
-    // Below 2^53 every whole double is exact as a 64-bit integer.
+    // Whole numbers below 2^53 are written as the round shows them; anything else can only come
+    // from a file the program did not write.
     constexpr double kExactLimit = 9007199254740992.0;
     if (std::trunc(value) == value && std::abs(value) < kExactLimit)
-        return QString::number(static_cast<qint64>(value));
+        return QString::fromStdString(numberText(value));
     return QString::number(value, 'g', QLocale::FloatingPointShortest);
 }
 

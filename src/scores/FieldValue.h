@@ -36,7 +36,7 @@ private:
 
 // Whole numbers as plain decimal digits, "-" when negative; anything else in the shortest form
 // that reads back as the same double.
-QString numberText(double value);
+QString fieldNumberText(double value);
 
 // The number a text spells, surrounding spaces allowed; nothing for other texts, infinities
 // and NaN included, so every number in the table stays finite.

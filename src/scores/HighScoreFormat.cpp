@@ -128,7 +128,7 @@ QString fieldText(const FieldValue &value)
 {
     switch (value.kind()) {
     case FieldValue::Kind::Empty: return QString();
-    case FieldValue::Kind::Number: return numberText(value.numberValue());
+    case FieldValue::Kind::Number: return fieldNumberText(value.numberValue());
     case FieldValue::Kind::Text: return u'"' + value.textValue() + u'"';
     }
     return QString();
