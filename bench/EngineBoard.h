@@ -1,7 +1,7 @@
 #pragma once
 
+#include "levels/SeededRandom.h"
 #include "round/RoundEngine.h"
-#include "round/SeededRandom.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 #include "WindowBoard.h"
 
 #include "RoundBenchmarks.h"
-#include "round/LevelForm.h"
+#include "levels/LevelForm.h"
 
 #include <QPushButton>
 #include <QTest>

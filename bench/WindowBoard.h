@@ -1,7 +1,7 @@
 #pragma once
 
-#include "round/RoundServices.h"
-#include "round/SeededRandom.h"
+#include "levels/RoundServices.h"
+#include "levels/SeededRandom.h"
 #include "support/WindowTestSupport.h"
 
 #include <QCoreApplication>

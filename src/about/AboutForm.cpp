@@ -1,12 +1,11 @@
 #include "about/AboutForm.h"
 
+#include "about/AboutDesign.h"
 #include "about/StartSysInfo.h"
 #include "about/SysInfoServices.h"
-#include "app/basPublic.h"
-#include "round/LevelForm.h"
-#include "ui/Designs.h"
 #include "ui/Dialogs.h"
 #include "ui/FormRegistry.h"
+#include "ui/VersionText.h"
 
 namespace lumora {
 
@@ -61,12 +60,6 @@ void AboutForm::Timer1_Timer()
 AboutForm &frmAbout()
 {
     return ui::FormRegistry::reference<AboutForm>("frmAbout", [] { return new AboutForm; });
-}
-
-// The level windows' "バージョン情報(&A)".
-void LevelForm::menAbout_Click()
-{
-    frmAbout().showForm();
 }
 
 } // namespace lumora

@@ -1,7 +1,6 @@
 #include "about/HelpViewer.h"
 
-#include "round/LevelForm.h"
-#include "ui/Designs.h"
+#include "about/HelpViewerDesign.h"
 #include "ui/Dialogs.h"
 #include "ui/FormRegistry.h"
 
@@ -53,13 +52,6 @@ void showHelpFile(const QString &path)
         return;
     }
     frmHelp().showPage(helpUrl(path));
-}
-
-// The level windows' "オンラインヘルプ(&H)" and F1.
-void LevelForm::menOnlineHelp_Click()
-{
-    cdlHelp.HelpCommand = CommonDialog::cdlHelpForceFile;
-    cdlHelp.ShowHelp();
 }
 
 } // namespace lumora

@@ -1,7 +1,7 @@
 #include "app/LevelSelectionForm.h"
 
-#include "round/LevelForm.h"
-#include "ui/Designs.h"
+#include "app/LevelSelectionDesign.h"
+#include "levels/LevelForm.h"
 #include "ui/FormRegistry.h"
 
 namespace lumora {

@@ -1,9 +1,9 @@
 #include "app/SplashForm.h"
 
 #include "app/LevelSelectionForm.h"
-#include "app/basPublic.h"
-#include "ui/Designs.h"
+#include "app/SplashDesign.h"
 #include "ui/FormRegistry.h"
+#include "ui/VersionText.h"
 
 #include <QKeyEvent>
 

@@ -1,12 +1,6 @@
 #pragma once
 
-#include <string>
-
 namespace lumora {
-
-// "Version 2.1.7": built once by Main before any window exists, read by every window after.
-const std::string &versionText();
-void buildVersionText();
 
 // The start-up procedure: builds the version text and shows the splash window modeless.
 void Main();

@@ -1,9 +1,8 @@
 #include "scores/HighScoreForm.h"
 
-#include "round/LevelForm.h"
+#include "scores/HighScoreDesign.h"
 #include "scores/HighScoreFile.h"
 #include "scores/HighScoreTable.h"
-#include "ui/Designs.h"
 #include "ui/Dialogs.h"
 #include "ui/FormRegistry.h"
 
@@ -11,19 +10,14 @@ namespace lumora {
 
 namespace {
 
-// Enables the three level windows, loading hidden the ones that do not exist. Stops quietly at
-// the first step that fails.
-void enableLevelWindows() noexcept
+// Where leaving the window goes back to. The level windows open it and sit above the scores,
+// so they say what that is.
+void (*g_returnToOpener)() noexcept = nullptr;
+
+void returnToOpener() noexcept
 {
-    try {
-        for (const Level level : {Level::Beginner, Level::Intermediate, Level::Advanced})
-            levelForm(level).setEnabled(true);
-        for (const Level level : {Level::Beginner, Level::Intermediate, Level::Advanced}) {
-            if (LevelForm *form = loadedLevelForm(level); form && form->isVisible())
-                form->activateWindow();
-        }
-    } catch (...) {
-    }
+    if (g_returnToOpener)
+        g_returnToOpener();
 }
 
 } // namespace
@@ -54,7 +48,7 @@ void HighScoreForm::Form_Unload(bool &cancel)
     // Only OK enables the level windows again; a close from the title bar counts as OK, so the
     // level window is never left disabled.
     if (m_closing == Closing::ByTitleBar)
-        enableLevelWindows();
+        returnToOpener();
 }
 
 void HighScoreForm::cmdClear_Click()
@@ -75,18 +69,17 @@ void HighScoreForm::cmdOK_Click()
 {
     m_closing = Closing::ByOK;
     unload();
-    enableLevelWindows();
+    returnToOpener();
+}
+
+void setHighScoreReturn(void (*returnToOpener)() noexcept)
+{
+    g_returnToOpener = returnToOpener;
 }
 
 HighScoreForm &frmHighScore()
 {
     return ui::FormRegistry::reference<HighScoreForm>("frmHighScore", [] { return new HighScoreForm; });
-}
-
-void LevelForm::menHigh_Click()
-{
-    setEnabled(false);
-    frmHighScore().showForm();
 }
 
 } // namespace lumora

@@ -25,5 +25,7 @@ private:
 };
 
 HighScoreForm &frmHighScore();
+// What OK, or closing the window from its title bar, goes back to: set by whoever opens it.
+void setHighScoreReturn(void (*returnToOpener)() noexcept);
 
 } // namespace lumora

@@ -3,7 +3,7 @@
 
 #include "about/AboutForm.h"
 #include "about/SysInfoServices.h"
-#include "round/LevelForm.h"
+#include "levels/LevelForm.h"
 #include "support/WindowTestSupport.h"
 #include "ui/Icons.h"
 

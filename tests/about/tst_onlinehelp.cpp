@@ -1,8 +1,8 @@
 #include "about/CommonDialog.h"
 #include "about/HelpViewer.h"
-#include "round/LevelForm.h"
-#include "round/RoundServices.h"
-#include "round/SeededRandom.h"
+#include "levels/LevelForm.h"
+#include "levels/RoundServices.h"
+#include "levels/SeededRandom.h"
 #include "support/RoundDriving.h"
 
 #include <QTest>

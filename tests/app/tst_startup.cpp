@@ -1,6 +1,7 @@
 #include "app/LevelSelectionForm.h"
 #include "app/SplashForm.h"
-#include "round/LevelForm.h"
+#include "app/basPublic.h"
+#include "levels/LevelForm.h"
 #include "support/WindowTestSupport.h"
 
 #include <QLabel>

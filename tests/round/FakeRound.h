@@ -1,9 +1,9 @@
 #pragma once
 
 // RoundEngine.h first: moc cannot parse <concepts>, which NumberText.h includes, before <string>.
-#include "round/RoundEngine.h"
+#include "levels/SeededRandom.h"
 #include "round/NumberText.h"
-#include "round/SeededRandom.h"
+#include "round/RoundEngine.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "round/LevelForm.h"
+#include "levels/LevelForm.h"
 #include "support/WindowTestSupport.h"
 
 #include <QPushButton>

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/basPublic.h"
 #include "round/RoundPorts.h"
 #include "scores/HighScoreFile.h"
 #include "ui/Dialogs.h"
 #include "ui/Fonts.h"
 #include "ui/Form.h"
 #include "ui/FormRegistry.h"
+#include "ui/VersionText.h"
 
 #include <QCoreApplication>
 #include <QEvent>

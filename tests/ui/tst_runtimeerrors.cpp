@@ -1,4 +1,4 @@
-#include "round/LevelForm.h"
+#include "levels/LevelForm.h"
 #include "support/WindowTestSupport.h"
 #include "ui/Handler.h"
 

@@ -2,13 +2,13 @@
 // Usage: screenshots OUTPUT_DIR   (run with QT_QPA_PLATFORM=offscreen or under Xvfb)
 #include "app/LevelSelectionForm.h"
 #include "app/SplashForm.h"
-#include "app/basPublic.h"
-#include "round/LevelForm.h"
-#include "round/RoundServices.h"
-#include "round/SeededRandom.h"
+#include "levels/LevelForm.h"
+#include "levels/RoundServices.h"
+#include "levels/SeededRandom.h"
 #include "scores/HighScoreFile.h"
 #include "scores/HighScoreForm.h"
 #include "ui/Fonts.h"
+#include "ui/VersionText.h"
 
 #include <QApplication>
 #include <QDir>

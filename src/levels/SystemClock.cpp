@@ -1,4 +1,4 @@
-#include "round/SystemClock.h"
+#include "levels/SystemClock.h"
 
 #include <QTime>
 

@@ -1,4 +1,4 @@
-#include "ui/Designs.h"
+#include "app/LevelSelectionDesign.h"
 #include "ui/designs/Fonts.h"
 
 namespace lumora::ui {

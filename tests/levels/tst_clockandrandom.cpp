@@ -1,5 +1,5 @@
-#include "round/SeededRandom.h"
-#include "round/SystemClock.h"
+#include "levels/SeededRandom.h"
+#include "levels/SystemClock.h"
 
 #include <QTest>
 #include <QTime>

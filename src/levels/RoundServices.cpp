@@ -1,7 +1,7 @@
-#include "round/RoundServices.h"
+#include "levels/RoundServices.h"
 
-#include "round/SeededRandom.h"
-#include "round/SystemClock.h"
+#include "levels/SeededRandom.h"
+#include "levels/SystemClock.h"
 
 namespace lumora {
 

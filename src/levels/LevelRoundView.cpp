@@ -1,4 +1,4 @@
-#include "round/LevelRoundView.h"
+#include "levels/LevelRoundView.h"
 
 #include "ui/Form.h"
 

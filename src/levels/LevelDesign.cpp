@@ -1,5 +1,5 @@
+#include "levels/LevelDesign.h"
 #include "round/LevelParams.h"
-#include "ui/Designs.h"
 #include "ui/designs/Fonts.h"
 
 namespace lumora::ui {

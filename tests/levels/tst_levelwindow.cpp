@@ -1,6 +1,6 @@
-#include "round/LevelForm.h"
-#include "round/RoundServices.h"
-#include "round/SeededRandom.h"
+#include "levels/LevelForm.h"
+#include "levels/RoundServices.h"
+#include "levels/SeededRandom.h"
 #include "scores/HighScoreTestSupport.h"
 #include "support/RoundDriving.h"
 

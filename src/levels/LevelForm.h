@@ -1,8 +1,8 @@
 #pragma once
 
 #include "about/CommonDialog.h"
+#include "levels/LevelRoundView.h"
 #include "round/LevelParams.h"
-#include "round/LevelRoundView.h"
 #include "round/RoundEngine.h"
 #include "ui/Form.h"
 

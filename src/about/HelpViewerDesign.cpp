@@ -1,4 +1,4 @@
-#include "ui/Designs.h"
+#include "about/HelpViewerDesign.h"
 
 namespace lumora::ui {
 

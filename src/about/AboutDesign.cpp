@@ -1,4 +1,4 @@
-#include "ui/Designs.h"
+#include "about/AboutDesign.h"
 #include "ui/designs/Fonts.h"
 
 namespace lumora::ui {

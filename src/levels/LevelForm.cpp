@@ -1,11 +1,11 @@
-#include "round/LevelForm.h"
+#include "levels/LevelForm.h"
 
-#include "app/basPublic.h"
-#include "round/RoundServices.h"
+#include "levels/LevelDesign.h"
+#include "levels/RoundServices.h"
 #include "scores/RecordBoxes.h"
-#include "ui/Designs.h"
 #include "ui/FormRegistry.h"
 #include "ui/Program.h"
+#include "ui/VersionText.h"
 
 namespace lumora {
 

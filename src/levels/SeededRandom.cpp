@@ -1,4 +1,4 @@
-#include "round/SeededRandom.h"
+#include "levels/SeededRandom.h"
 
 #include <bit>
 #include <cstdint>

@@ -1,0 +1,35 @@
+cmake_minimum_required(VERSION 3.25)
+
+# Fails when a file in src/ includes a folder above its own, or when the round or ui's core
+# includes Qt. Run by CTest: cmake -DSRC=<src folder> -P CheckLayout.cmake
+# Each folder and the folders it may include besides itself.
+set(allowed_ui "")
+set(allowed_round "ui")
+set(allowed_scores "round;ui")
+set(allowed_about "ui")
+set(allowed_levels "scores;about;round;ui")
+set(allowed_app "levels;scores;about;round;ui")
+
+set(faults "")
+file(GLOB_RECURSE sources RELATIVE ${SRC} ${SRC}/*.h ${SRC}/*.cpp)
+foreach(source IN LISTS sources)
+  string(REGEX MATCH "^[^/]+" folder "${source}")
+  if(NOT DEFINED allowed_${folder})
+    continue()
+  endif()
+  file(STRINGS ${SRC}/${source} includes REGEX "^#include [\"<]")
+  foreach(line IN LISTS includes)
+    string(REGEX MATCH "^#include \"([^/\"]+)/" quoted "${line}")
+    if(quoted AND NOT CMAKE_MATCH_1 STREQUAL folder AND NOT CMAKE_MATCH_1 IN_LIST allowed_${folder})
+      list(APPEND faults "${source}: ${line}")
+    endif()
+    if(line MATCHES "^#include <Q" AND (folder STREQUAL "round" OR source MATCHES "^ui/(RuntimeError|VersionText)\\."))
+      list(APPEND faults "${source}: ${line} (no Qt here)")
+    endif()
+  endforeach()
+endforeach()
+
+if(faults)
+  list(JOIN faults "\n" report)
+  message(FATAL_ERROR "Includes that run uphill:\n${report}")
+endif()
