@@ -57,7 +57,8 @@ private slots:
             auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
             if (!dialog || !dialog->isActiveWindow())
                 return;
-            answer.stop();
+            if (!promptLabel.isEmpty())
+                return dialog->reject();  // asked again: the name was refused
             promptLabel = dialog->labelText();
             promptTitle = dialog->windowTitle();
             // Typed as an input method commits it, ending in a wave dash (U+301C).
