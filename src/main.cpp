@@ -3,6 +3,7 @@
 #include "ui/Fonts.h"
 #include "ui/Handler.h"
 #include "ui/Icons.h"
+#include "ui/QtTranslations.h"
 
 #include <QApplication>
 
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QString::fromLatin1(lumora::build::kDesktopId));
     QApplication::setWindowIcon(lumora::ui::programIcon());
     lumora::ui::installFontSubstitutes();
+    lumora::ui::installQtTranslations();
 
     lumora::ui::runHandler([] { lumora::Main(); });
     return QApplication::exec();

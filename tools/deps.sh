@@ -7,6 +7,8 @@ packages=(
   g++ cmake ninja-build pkgconf
   qt6-base-dev qt6-base-dev-tools
   fonts-ipafont fonts-ipaexfont fonts-liberation2
+  # Qt's own Japanese texts (qtbase_ja.qm): the standard buttons of the game's dialogs.
+  qt6-translations-l10n
   xvfb xauth
   libbenchmark-dev hyperfine time jq
   # The gates in tools/test: the fuzz build (clang with its sanitizer and fuzzer runtimes),

@@ -17,4 +17,10 @@ QString decodeCp932(QByteArrayView bytes);
 // must never reach the file.
 std::optional<QByteArray> encodeCp932(QStringView text);
 
+// Input methods on Linux and macOS follow JIS-based Unicode mappings: a few characters they type
+// (〜 U+301C, ‖, −, ¢, £, ¬, —, ¦, ‾) have no code in code page 932, which holds the same JIS
+// character under another code point (～ U+FF5E, ∥, －, ￠, ￡, ￢, ―, ￤, ￣). Replaces them by
+// those, which is how Windows shows the bytes.
+QString foldToCp932(QString text);
+
 } // namespace lumora

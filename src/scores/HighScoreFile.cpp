@@ -1,5 +1,7 @@
 #include "scores/HighScoreFile.h"
 
+#include "scores/FileErrorText.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -62,12 +64,14 @@ SaveResult SaveHighScores(const HighScoreFields &fields)
     // commit() would then put a cut-off file in place of the old one.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return {SaveOutcome::CannotCreate, path,
-                QStringLiteral("ファイルを作成できません（%1）。").arg(file.errorString())};
-    if (file.write(line.bytes) != line.bytes.size())
+                QStringLiteral("ファイルを作成できません（%1）。").arg(fileErrorText(file.errorString()))};
+    const bool written = file.write(line.bytes) == line.bytes.size();
+    if (!written && file.error() == QFileDevice::NoError)
         return {SaveOutcome::CannotWrite, path, QStringLiteral("ファイルを最後まで書き込めませんでした。")};
-    if (!file.commit())
+    // A full disk usually fails the write itself, before the commit.
+    if (!written || !file.commit())
         return {SaveOutcome::CannotWrite, path,
-                QStringLiteral("ファイルに書き込めません（%1）。").arg(file.errorString())};
+                QStringLiteral("ファイルに書き込めません（%1）。").arg(fileErrorText(file.errorString()))};
     return {SaveOutcome::Saved, path, QString()};
 }
 

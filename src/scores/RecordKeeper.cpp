@@ -1,5 +1,6 @@
 #include "scores/RecordKeeper.h"
 
+#include "scores/CodePage932.h"
 #include "scores/HighScoreFile.h"
 #include "scores/NameRule.h"
 
@@ -12,9 +13,9 @@ QString askHolderName(RecordDialogs &dialogs)
 {
     const QString prompt = QStringLiteral("名前を入力して下さい!");
     const QString title = QStringLiteral("ハイスコア！！");
-    QString name = dialogs.askName(prompt, title);
+    QString name = foldToCp932(dialogs.askName(prompt, title));
     while (const std::optional<QString> problem = nameProblem(name))
-        name = dialogs.askName(*problem + u'\n' + prompt, title);
+        name = foldToCp932(dialogs.askName(*problem + u'\n' + prompt, title));
     return name;
 }
 

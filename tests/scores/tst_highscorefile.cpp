@@ -1,3 +1,4 @@
+#include "scores/FileErrorText.h"
 #include "scores/HighScoreFile.h"
 #include "scores/HighScoreTestSupport.h"
 
@@ -5,6 +6,7 @@
 #include <QFileInfo>
 #include <QTest>
 
+#include <cerrno>
 #include <csignal>
 #include <memory>
 #include <optional>
@@ -192,6 +194,27 @@ private slots:
         QVERIFY(!result.reason.isEmpty());
         QCOMPARE(m_file->bytes(), kResetLine);
         QCOMPARE(QDir(m_file->folder()).entryList(QDir::Files), QStringList{"LumoraHigh.Dll"});
+    }
+
+    void commonSystemReasonsAreToldInJapanese_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("reason");  // empty: the system's own text
+        QTest::newRow("no such folder") << ENOENT << u"フォルダーが見つかりません"_s;
+        QTest::newRow("no permission") << EACCES << u"書き込む権限がありません"_s;
+        QTest::newRow("not permitted") << EPERM << u"書き込む権限がありません"_s;
+        QTest::newRow("disk full") << ENOSPC << u"ディスクの空き領域が足りません"_s;
+        QTest::newRow("quota exceeded") << EDQUOT << u"ディスクの空き領域が足りません"_s;
+        QTest::newRow("read-only file system") << EROFS << u"読み取り専用のファイル システムです"_s;
+        QTest::newRow("anything else") << ENOTDIR << QString();
+    }
+
+    void commonSystemReasonsAreToldInJapanese()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, reason);
+        const QString systemText = qt_error_string(code);
+        QCOMPARE(fileErrorText(systemText), reason.isEmpty() ? systemText : reason);
     }
 
     void theRealFileLivesInTheDataFolder()

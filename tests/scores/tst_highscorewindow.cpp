@@ -8,6 +8,8 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QInputMethodEvent>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
@@ -55,10 +57,14 @@ private slots:
             auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
             if (!dialog || !dialog->isActiveWindow())
                 return;
-            answer.stop();
+            if (!promptLabel.isEmpty())
+                return dialog->reject();  // asked again: the name was refused
             promptLabel = dialog->labelText();
             promptTitle = dialog->windowTitle();
-            dialog->setTextValue(QStringLiteral("森野　太郎"));
+            // Typed as an input method commits it, ending in a wave dash (U+301C).
+            QInputMethodEvent typed;
+            typed.setCommitString(QStringLiteral("森野　太郎\u301C"));
+            QApplication::sendEvent(dialog->findChild<QLineEdit *>(), &typed);
             dialog->accept();
         });
         answer.start();
@@ -67,14 +73,39 @@ private slots:
 
         QCOMPARE(promptLabel, QStringLiteral("名前を入力して下さい!"));
         QCOMPARE(promptTitle, QStringLiteral("ハイスコア！！"));
-        QCOMPARE(file.bytes(), QByteArray("12500,\"") + QByteArray::fromHex("905896EC814091BE9859")
+        QCOMPARE(file.bytes(), QByteArray("12500,\"") + QByteArray::fromHex("905896EC814091BE98598160")
                                    + QByteArray("\",,,0,\"\"\r\n"));
 
         form.menHigh_Click();
         QVERIFY(!form.isEnabled());
         QCOMPARE(rowTexts(frmHighScore()),
-                 (QStringList{"森野　太郎", "12500", "", "", "", "0"}));
+                 (QStringList{"森野　太郎～", "12500", "", "", "", "0"}));
         QVERIFY(frmHighScore().control("cmdOK").hasFocus() || frmHighScore().focusWidget() == &frmHighScore().control("cmdOK"));
+    }
+
+    void theStandardButtonsAreJapaneseWhateverTheLocale()
+    {
+        if (!ui::installQtTranslations())
+            QSKIP("Qt's Japanese catalogue (qt6-translations-l10n) is not installed");
+        QStringList shown;
+        QTimer reader;
+        reader.setInterval(10);
+        connect(&reader, &QTimer::timeout, this, [&] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isActiveWindow())
+                return;
+            QStringList texts;
+            for (const QAbstractButton *button : dialog->findChildren<QAbstractButton *>())
+                texts << button->text();
+            shown << texts.join(u' ');
+            dialog->reject();
+        });
+        reader.start();
+        ui::dialogs().messageBox(QStringLiteral("x"), ui::MessageButtons::YesNo, QString());
+        ui::dialogs().inputBox(QStringLiteral("x"), QString());
+        ui::dialogs().warning(QStringLiteral("x"), QString());
+        reader.stop();
+        QCOMPARE(shown, (QStringList{"はい(&Y) いいえ(&N)", "OK キャンセル", "OK"}));
     }
 
     void theWindowOpensWithoutAFileOrWithAShortOne_data()

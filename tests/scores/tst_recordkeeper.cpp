@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include <memory>
+#include <utility>
 
 using namespace lumora;
 using namespace Qt::StringLiterals;
@@ -77,6 +78,13 @@ private slots:
         QTest::newRow("a text spelling a number counts as it") << texts << 1 << 100.0 << "x" << QByteArray();
         QTest::newRow("any other text counts as zero") << texts << 2 << 1.0 << "x"
                                                        << "\"100\",\"a\",1,\"x\",0,\"c\"\r\n"_ba;
+        // What input methods type where code page 932 holds the character under another code.
+        const std::pair<char16_t, const char *> folds[] = {{u'\u301C', "8160"}, {u'\u2016', "8161"},
+            {u'\u2212', "817C"}, {u'\u00A2', "8191"}, {u'\u00A3', "8192"}, {u'\u00AC', "81CA"},
+            {u'\u2014', "815C"}, {u'\u00A6', "FA55"}, {u'\u203E', "8150"}};
+        for (const auto &[typed, bytes] : folds)
+            QTest::addRow("U+%04X folded", unsigned(typed)) << QByteArray() << 1 << 830.0 << QString(QChar(typed))
+                                                     << "830,\""_ba + QByteArray::fromHex(bytes) + "\",,,0,\"\"\r\n"_ba;
     }
 
     void onlyAStrictlyHigherScoreIsSavedAsARecord()
@@ -148,7 +156,7 @@ private slots:
         QTest::newRow("double quote") << "a\"b" << u"名前に \" は使えません。"_s;
         QTest::newRow("line feed") << "a\nb" << u"名前に改行は使えません。"_s;
         QTest::newRow("emoji") << u"森😀"_s << u"「😀」は名前に使えません。"_s;
-        QTest::newRow("minus sign") << u"a\u2212b"_s << u"「\u2212」は名前に使えません。"_s;
+        QTest::newRow("yen sign, which has no fold") << u"a¥b"_s << u"「¥」は名前に使えません。"_s;
     }
 
     void aNameIsAskedForAgainUntilItReadsBackExactly()

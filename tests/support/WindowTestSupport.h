@@ -6,6 +6,7 @@
 #include "ui/Fonts.h"
 #include "ui/Form.h"
 #include "ui/FormRegistry.h"
+#include "ui/QtTranslations.h"
 #include "ui/VersionText.h"
 
 #include <QCoreApplication>
@@ -70,6 +71,7 @@ inline void prepareProgram()
     setHighScoreFileOverride(scores.filePath(QStringLiteral("LumoraHigh.Dll")));
     buildVersionText();
     ui::installFontSubstitutes();
+    ui::installQtTranslations();
 }
 
 // Ends every window as the program's end does and lets Qt delete them.
