@@ -3,6 +3,7 @@
 #include "about/GetKeyValue.h"
 #include "ui/RuntimeError.h"
 
+#include "support/TestMain.h"
 #include <QTest>
 
 using namespace lumora;
@@ -77,5 +78,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_GetKeyValue)
+LUMORA_REGISTER_TEST(tst_GetKeyValue)
 #include "tst_GetKeyValue.moc"

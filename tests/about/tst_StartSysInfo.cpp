@@ -4,6 +4,7 @@
 #include "about/DetachedProgramStarter.h"
 #include "about/StartSysInfo.h"
 
+#include "support/TestMain.h"
 #include <QTest>
 
 using namespace lumora;
@@ -81,5 +82,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_StartSysInfo)
+LUMORA_REGISTER_TEST(tst_StartSysInfo)
 #include "tst_StartSysInfo.moc"

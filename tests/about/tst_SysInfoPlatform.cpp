@@ -7,6 +7,7 @@
 #include "about/LinuxRegistry.h"
 #include "about/StartSysInfo.h"
 
+#include "support/TestMain.h"
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -86,5 +87,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_SysInfoPlatform)
+LUMORA_REGISTER_TEST(tst_SysInfoPlatform)
 #include "tst_SysInfoPlatform.moc"

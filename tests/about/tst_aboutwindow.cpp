@@ -7,6 +7,7 @@
 #include "support/WindowTestSupport.h"
 #include "ui/Icons.h"
 
+#include "support/TestMain.h"
 #include <QPointer>
 #include <QTest>
 
@@ -110,5 +111,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(AboutWindowTest)
+LUMORA_REGISTER_TEST(AboutWindowTest)
 #include "tst_aboutwindow.moc"

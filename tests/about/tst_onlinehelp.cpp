@@ -5,6 +5,7 @@
 #include "levels/SeededRandom.h"
 #include "support/RoundDriving.h"
 
+#include "support/TestMain.h"
 #include <QTest>
 
 using namespace lumora;
@@ -106,5 +107,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(OnlineHelpTest)
+LUMORA_REGISTER_TEST(OnlineHelpTest)
 #include "tst_onlinehelp.moc"

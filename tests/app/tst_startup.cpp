@@ -4,6 +4,7 @@
 #include "levels/LevelForm.h"
 #include "support/WindowTestSupport.h"
 
+#include "support/TestMain.h"
 #include <QLabel>
 #include <QTest>
 
@@ -127,5 +128,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(StartupTest)
+LUMORA_REGISTER_TEST(StartupTest)
 #include "tst_startup.moc"

@@ -3,6 +3,7 @@
 #include "scores/HighScoreFormat.h"
 #include "scores/HighScoreTestSupport.h"
 
+#include "support/TestMain.h"
 #include <QTest>
 
 using namespace lumora;
@@ -94,5 +95,5 @@ void InterruptedSaveTest::aSaveKilledAtAnySystemCallLeavesTheOldFileOrTheNewOne(
     QVERIFY(killsLeavingNew > 0);
 }
 
-QTEST_GUILESS_MAIN(InterruptedSaveTest)
+LUMORA_REGISTER_TEST(InterruptedSaveTest)
 #include "tst_interruptedsave.moc"

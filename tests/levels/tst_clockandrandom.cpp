@@ -1,6 +1,7 @@
 #include "levels/SeededRandom.h"
 #include "levels/SystemClock.h"
 
+#include "support/TestMain.h"
 #include <QTest>
 #include <QTime>
 
@@ -42,5 +43,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(ClockAndRandomTest)
+LUMORA_REGISTER_TEST(ClockAndRandomTest)
 #include "tst_clockandrandom.moc"

@@ -4,6 +4,7 @@
 #include "scores/HighScoreTestSupport.h"
 #include "support/RoundDriving.h"
 
+#include "support/TestMain.h"
 #include <QPointer>
 #include <QPushButton>
 
@@ -160,5 +161,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(LevelMenusTest)
+LUMORA_REGISTER_TEST(LevelMenusTest)
 #include "tst_levelmenus.moc"

@@ -4,6 +4,7 @@
 #include "scores/HighScoreTestSupport.h"
 #include "support/RoundDriving.h"
 
+#include "support/TestMain.h"
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
@@ -169,5 +170,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(LevelWindowTest)
+LUMORA_REGISTER_TEST(LevelWindowTest)
 #include "tst_levelwindow.moc"

@@ -1,6 +1,7 @@
 #include "round/Checked.h"
 #include "round/NumberText.h"
 
+#include "support/TestMain.h"
 #include <QTest>
 
 #include <cfloat>
@@ -78,5 +79,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(NumbersTest)
+LUMORA_REGISTER_TEST(NumbersTest)
 #include "tst_numbers.moc"

@@ -1,5 +1,6 @@
 #include "round/FakeRound.h"
 
+#include "support/TestMain.h"
 #include <QSet>
 #include <QTest>
 
@@ -156,5 +157,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(RoundEngineTest)
+LUMORA_REGISTER_TEST(RoundEngineTest)
 #include "tst_roundengine.moc"

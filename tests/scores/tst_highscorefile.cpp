@@ -2,6 +2,7 @@
 #include "scores/HighScoreFile.h"
 #include "scores/HighScoreTestSupport.h"
 
+#include "support/TestMain.h"
 #include <QDir>
 #include <QFileInfo>
 #include <QTest>
@@ -228,5 +229,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(HighScoreFileTest)
+LUMORA_REGISTER_TEST(HighScoreFileTest)
 #include "tst_highscorefile.moc"

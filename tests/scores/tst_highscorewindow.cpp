@@ -6,6 +6,7 @@
 #include "scores/HighScoreTestSupport.h"
 #include "support/RoundDriving.h"
 
+#include "support/TestMain.h"
 #include <QApplication>
 #include <QInputDialog>
 #include <QInputMethodEvent>
@@ -232,5 +233,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(HighScoreWindowTest)
+LUMORA_REGISTER_TEST(HighScoreWindowTest)
 #include "tst_highscorewindow.moc"

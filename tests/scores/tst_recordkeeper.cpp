@@ -2,6 +2,7 @@
 #include "scores/NameRule.h"
 #include "scores/RecordKeeper.h"
 
+#include "support/TestMain.h"
 #include <QDir>
 #include <QTest>
 
@@ -175,5 +176,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(RecordKeeperTest)
+LUMORA_REGISTER_TEST(RecordKeeperTest)
 #include "tst_recordkeeper.moc"

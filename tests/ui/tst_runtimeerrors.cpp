@@ -2,6 +2,7 @@
 #include "support/WindowTestSupport.h"
 #include "ui/Handler.h"
 
+#include "support/TestMain.h"
 #include <QTest>
 
 using namespace lumora;
@@ -55,5 +56,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(RuntimeErrorTest)
+LUMORA_REGISTER_TEST(RuntimeErrorTest)
 #include "tst_runtimeerrors.moc"

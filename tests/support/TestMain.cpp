@@ -1,0 +1,26 @@
+#include "support/TestMain.h"
+
+#include <QApplication>
+#include <QTest>
+
+namespace lumora::test {
+
+std::vector<TestClassFactory> &registeredTestClasses()
+{
+    static std::vector<TestClassFactory> classes;
+    return classes;
+}
+
+} // namespace lumora::test
+
+// Runs every registered class, each with the command line's options, and fails if any failed.
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    int failures = 0;
+    for (const auto &create : lumora::test::registeredTestClasses()) {
+        const std::unique_ptr<QObject> tests = create();
+        failures += QTest::qExec(tests.get(), argc, argv);
+    }
+    return failures == 0 ? 0 : 1;
+}
