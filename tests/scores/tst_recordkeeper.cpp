@@ -3,6 +3,7 @@
 #include "scores/RecordKeeper.h"
 
 #include <QDir>
+#include <QLockFile>
 #include <QTest>
 
 #include <memory>
@@ -26,9 +27,11 @@ public:
         return m_answers.isEmpty() ? QString() : m_answers.takeFirst();
     }
     void reportSaveFailure(const QString &message) override { failures += message; }
+    void reportBetterRecord(const QString &message) override { notices += message; }
 
     QStringList prompts;
     QStringList failures;
+    QStringList notices;
 
 private:
     QStringList m_answers;
@@ -77,6 +80,9 @@ private slots:
         QTest::newRow("a text spelling a number counts as it") << texts << 1 << 100.0 << "x" << QByteArray();
         QTest::newRow("any other text counts as zero") << texts << 2 << 1.0 << "x"
                                                        << "\"100\",\"a\",1,\"x\",0,\"c\"\r\n"_ba;
+        // A foreign slot too long to write back once refused every later record.
+        QTest::newRow("a slot too long to write back is reset") << "1,\"x\"," + QByteArray(300'000, '9') + ",\"y\""
+                                                                << 1 << 5.0 << "me" << "5,\"me\",0,\" \",0,\"\"\r\n"_ba;
     }
 
     void onlyAStrictlyHigherScoreIsSavedAsARecord()
@@ -117,6 +123,30 @@ private slots:
         ScriptedDialogs dialogs({"me"});
         QCOMPARE(CheckHighScore(1, 11, dialogs), RecordOutcome::Saved);
         QCOMPARE(m_file->bytes(), "11,\"me\",25,\"other copy\",30,\"c\"\r\n"_ba);
+    }
+
+    // Two copies at the name prompt of one level: the worse record, saved last, overwrote the better.
+    void aBetterRecordSavedMeanwhileByAnotherCopyStays()
+    {
+        TryLoadHighScores();
+        ScriptedDialogs first({"AAA"});
+        ScriptedDialogs second({"BBB"});
+        QCOMPARE(CheckHighScore(1, 125000, first), RecordOutcome::Saved);
+        QCOMPARE(CheckHighScore(1, 62500, second), RecordOutcome::BeatenMeanwhile);
+        QCOMPARE(m_file->bytes(), "125000,\"AAA\",,,0,\"\"\r\n"_ba);
+        QCOMPARE(second.notices, QStringList{u"その間に、より良い記録が保存されました。\n125000 点　AAA"_s});
+    }
+
+    // A copy that keeps the file locked must not make a save look done.
+    void aLockKeptByAnotherCopyFailsTheSave()
+    {
+        QLockFile other(m_file->path() + ".lock");
+        QVERIFY(other.lock());
+        TryLoadHighScores();
+        ScriptedDialogs dialogs({"ab"});
+        QCOMPARE(CheckHighScore(1, 830, dialogs), RecordOutcome::SaveFailed);
+        QCOMPARE(dialogs.failures.size(), 1);
+        QVERIFY(!m_file->exists());
     }
 
     void aFailedSaveIsReportedWithTheFileAndTheReason()
