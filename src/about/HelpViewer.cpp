@@ -28,7 +28,7 @@ HelpViewer::HelpViewer()
     m_browser->setGeometry(clientArea().rect());
     m_browser->setOpenExternalLinks(true);
     // Our own window, so it closes by the desktop's usual keys.
-    for (const QKeySequence keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+    for (const QKeySequence &keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
         connect(new QShortcut(keys, this), &QShortcut::activated, this, [this] { unload(); });
 }
 
