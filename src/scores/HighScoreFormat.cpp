@@ -186,7 +186,7 @@ HighScoreFields withWritableSlots(HighScoreFields fields, int keep)
     for (int slot = 1; slot <= 3; ++slot) {
         if (slot == keep)
             continue;
-        const auto index = static_cast<std::size_t>(2 * (slot - 1));
+        const std::size_t index = 2 * static_cast<std::size_t>(slot - 1);
         const EncodedLine bytes = encodeFields(std::span(fields).subspan(index, 2));
         if (!bytes.problem.isEmpty() || bytes.bytes.size() > kMaxSlotBytes) {
             fields[index] = reset[index];
