@@ -5,6 +5,7 @@
 #include "ui/FormRegistry.h"
 
 #include <QFile>
+#include <QShortcut>
 #include <QTextBrowser>
 
 namespace lumora {
@@ -25,6 +26,9 @@ HelpViewer::HelpViewer()
     m_browser->setObjectName(QStringLiteral("browser"));
     m_browser->setGeometry(clientArea().rect());
     m_browser->setOpenExternalLinks(true);
+    // Our own window, so it closes by the desktop's usual keys.
+    for (const QKeySequence &keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [this] { unload(); });
 }
 
 void HelpViewer::showPage(const QUrl &page)

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -16,6 +17,19 @@ QString &fileOverride()
 {
     static QString path;
     return path;
+}
+
+constexpr int kLockWaitMs = 3000;
+// Far longer than any save takes; a copy that holds the lock longer has hung.
+constexpr int kStaleLockMs = 10000;
+
+std::optional<SaveResult> makeFolderOf(const QString &path)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    if (QDir().mkpath(folder))
+        return std::nullopt;
+    return SaveResult{SaveOutcome::CannotCreate, path,
+                      QStringLiteral("フォルダー %1 を作成できません。").arg(QDir::toNativeSeparators(folder))};
 }
 
 } // namespace
@@ -54,10 +68,8 @@ SaveResult SaveHighScores(const HighScoreFields &fields)
     if (!line.problem.isEmpty())
         return {SaveOutcome::NameNotWritable, path, line.problem};
 
-    const QString folder = QFileInfo(path).absolutePath();
-    if (!QDir().mkpath(folder))
-        return {SaveOutcome::CannotCreate, path,
-                QStringLiteral("フォルダー %1 を作成できません。").arg(QDir::toNativeSeparators(folder))};
+    if (const std::optional<SaveResult> failure = makeFolderOf(path))
+        return *failure;
 
     QSaveFile file(path);
     // Unbuffered, so that a short write shows in write()'s count: a buffered flush loses it, and
@@ -73,6 +85,28 @@ SaveResult SaveHighScores(const HighScoreFields &fields)
         return {SaveOutcome::CannotWrite, path,
                 QStringLiteral("ファイルに書き込めません（%1）。").arg(fileErrorText(file.errorString()))};
     return {SaveOutcome::Saved, path, QString()};
+}
+
+SaveResult UpdateHighScores(const HighScoreTable &table,
+                            const std::function<std::optional<HighScoreFields>(const HighScoreTable &)> &update)
+{
+    const QString path = HighScoreFile();
+    if (const std::optional<SaveResult> failure = makeFolderOf(path))
+        return *failure;
+    QLockFile lock(path + QStringLiteral(".lock"));
+    lock.setStaleLockTime(kStaleLockMs);
+    if (!lock.tryLock(kLockWaitMs))
+        return {SaveOutcome::Locked, path,
+                lock.error() == QLockFile::LockFailedError
+                    ? QStringLiteral("ほかのルモラ＋＋がファイルを使用中です。")
+                    : QStringLiteral("ロックファイル %1 を作成できません。")
+                          .arg(QDir::toNativeSeparators(path + QStringLiteral(".lock")))};
+    HighScoreTable current = table;
+    LoadHighScores(current);
+    const std::optional<HighScoreFields> fields = update(current);
+    if (!fields)
+        return {SaveOutcome::Unchanged, path, QString()};
+    return SaveHighScores(*fields);
 }
 
 QString saveFailureMessage(const SaveResult &result)

@@ -5,6 +5,9 @@
 
 #include <QString>
 
+#include <functional>
+#include <optional>
+
 namespace lumora {
 
 // Where the high-score file lives: the fixed Windows path on Windows, elsewhere LumoraHigh.Dll in
@@ -18,7 +21,7 @@ void setHighScoreFileOverride(const QString &path);
 // Reads HighScoreFile() into `table` (see readHighScores). Shows nothing to the player.
 LoadResult LoadHighScores(HighScoreTable &table = highScores());
 
-enum class SaveOutcome { Saved, NameNotWritable, CannotCreate, CannotWrite };
+enum class SaveOutcome { Saved, Unchanged, NameNotWritable, CannotCreate, CannotWrite, Locked };
 
 struct SaveResult
 {
@@ -33,6 +36,14 @@ struct SaveResult
 // The new content is written beside the file and renamed over it, so a save that fails leaves
 // the previous file as it was. Does not touch the table.
 SaveResult SaveHighScores(const HighScoreFields &fields);
+
+// Reads the file again into a copy of `table` and saves what `update` makes of it, holding a lock
+// file beside it meanwhile, so that another running copy cannot save between the reading and the
+// writing. `update` returns nothing to leave the file alone (the outcome is then Unchanged). A
+// lock another copy keeps for more than a few seconds fails the save; a lock left behind by a
+// copy that died is taken over.
+SaveResult UpdateHighScores(const HighScoreTable &table,
+                            const std::function<std::optional<HighScoreFields>(const HighScoreTable &)> &update);
 
 // The Japanese message that tells the player a save failed, naming the file and the reason.
 QString saveFailureMessage(const SaveResult &result);

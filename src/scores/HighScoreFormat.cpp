@@ -8,6 +8,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <span>
 
 namespace lumora {
 
@@ -134,6 +135,21 @@ QString fieldText(const FieldValue &value)
     return QString();
 }
 
+// The fields joined by commas in code page 932, or why they cannot be written.
+EncodedLine encodeFields(std::span<const FieldValue> fields)
+{
+    QStringList texts;
+    for (const FieldValue &field : fields) {
+        if (field.textValue().contains(u'"'))
+            return {{}, QStringLiteral("名前に \" が含まれているため書き込めません。")};
+        texts += fieldText(field);
+    }
+    const std::optional<QByteArray> bytes = encodeCp932(texts.join(u','));
+    if (!bytes)
+        return {{}, QStringLiteral("名前にシフトJISで書けない文字が含まれています。")};
+    return {*bytes, QString()};
+}
+
 } // namespace
 
 LoadResult readHighScores(QByteArrayView bytes, HighScoreTable &table)
@@ -155,18 +171,29 @@ LoadResult readHighScores(QByteArrayView bytes, HighScoreTable &table)
 
 EncodedLine encodeHighScoreLine(const HighScoreFields &fields)
 {
-    QStringList texts;
-    for (const FieldValue &field : fields) {
-        if (field.textValue().contains(u'"'))
-            return {{}, QStringLiteral("名前に \" が含まれているため書き込めません。")};
-        texts += fieldText(field);
-    }
-    const std::optional<QByteArray> bytes = encodeCp932(texts.join(u',') + QStringLiteral("\r\n"));
-    if (!bytes)
-        return {{}, QStringLiteral("名前にシフトJISで書けない文字が含まれています。")};
-    if (bytes->size() > kMaxHighScoreBytes)
+    EncodedLine line = encodeFields(fields);
+    if (!line.problem.isEmpty())
+        return line;
+    line.bytes += "\r\n";
+    if (line.bytes.size() > kMaxHighScoreBytes)
         return {{}, QStringLiteral("名前が長すぎて書き込めません。")};
-    return {*bytes, QString()};
+    return line;
+}
+
+HighScoreFields withWritableSlots(HighScoreFields fields, int keep)
+{
+    const HighScoreFields reset = resetHighScoreFields();
+    for (int slot = 1; slot <= 3; ++slot) {
+        if (slot == keep)
+            continue;
+        const std::size_t index = 2 * static_cast<std::size_t>(slot - 1);
+        const EncodedLine bytes = encodeFields(std::span(fields).subspan(index, 2));
+        if (!bytes.problem.isEmpty() || bytes.bytes.size() > kMaxSlotBytes) {
+            fields[index] = reset[index];
+            fields[index + 1] = reset[index + 1];
+        }
+    }
+    return fields;
 }
 
 } // namespace lumora

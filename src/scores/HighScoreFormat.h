@@ -44,4 +44,13 @@ struct EncodedLine
 // or a line longer than a load reads.
 EncodedLine encodeHighScoreLine(const HighScoreFields &fields);
 
+// A slot's share of the line: three of them, two commas and CR LF fit in what a load reads.
+inline constexpr qsizetype kMaxSlotBytes = (kMaxHighScoreBytes - 4) / 3;
+
+// `fields` with every slot but `keep` (1..3) that cannot be written back within its share of the
+// line, or not at all, replaced by the reset value: 0 and a one-space name. Such a slot comes only
+// from a damaged or foreign file (every slot the game writes fits), and it must never keep a
+// player's record out of the file.
+HighScoreFields withWritableSlots(HighScoreFields fields, int keep);
+
 } // namespace lumora

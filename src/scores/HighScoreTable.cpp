@@ -26,6 +26,13 @@ double HighScoreTable::recordScore(int slot) const
     return fields()[scoreIndex(slot)].recordValue();
 }
 
+std::pair<QString, QString> HighScoreTable::slotTexts(int slot) const
+{
+    const HighScoreFields all = fields();
+    const std::size_t index = scoreIndex(slot);
+    return {all[index].displayText(), all[index + 1].displayText()};
+}
+
 HighScoreTable &highScores()
 {
     static HighScoreTable table;

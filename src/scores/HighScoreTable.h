@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
 
 namespace lumora {
 
@@ -28,6 +29,8 @@ struct HighScoreTable
     HighScoreFields fields() const;
     // The stored score of `slot` (1..3) as the record test compares it.
     double recordScore(int slot) const;
+    // The score and name of `slot` (1..3) as the high-score window shows them.
+    std::pair<QString, QString> slotTexts(int slot) const;
 
     friend bool operator==(const HighScoreTable &, const HighScoreTable &) = default;
 };

@@ -9,9 +9,9 @@ namespace lumora {
 
 namespace {
 
-// Two bytes per character at most, plus quotes, scores (at most 24 characters) and separators.
-static_assert(3 * (2 * kMaxNameLength + 2) + 3 * 24 + 7 <= kMaxHighScoreBytes,
-              "three of the longest names must fit in what a load reads");
+// Two bytes per character at most, plus quotes, a score (at most 24 characters) and a comma.
+static_assert(2 * kMaxNameLength + 2 + 24 + 1 <= kMaxSlotBytes,
+              "a slot with the longest name must fit in its share of what a load reads");
 
 bool readsBack(const QString &character)
 {

@@ -14,4 +14,9 @@ void RecordBoxes::reportSaveFailure(const QString &message)
     ui::dialogs().warning(message, QString());
 }
 
+void RecordBoxes::reportBetterRecord(const QString &message)
+{
+    ui::dialogs().messageBox(message, ui::MessageButtons::Ok, QString());
+}
+
 } // namespace lumora

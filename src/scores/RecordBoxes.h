@@ -10,6 +10,7 @@ class RecordBoxes final : public RecordDialogs
 public:
     QString askName(const QString &prompt, const QString &title) override;
     void reportSaveFailure(const QString &message) override;
+    void reportBetterRecord(const QString &message) override;
 };
 
 } // namespace lumora

@@ -32,11 +32,20 @@ RecordOutcome CheckHighScore(int slot, double points, RecordDialogs &dialogs)
         return RecordOutcome::NotARecord;
     const QString name = askHolderName(dialogs);
 
-    // Another running copy may have saved a record in another slot since this round started:
-    // read the file again so that record is written back rather than lost.
-    HighScoreTable current = highScores();
-    LoadHighScores(current);
-    const SaveResult result = SaveHighScores(withSlot(current.fields(), slot, points, name));
+    // Another running copy may have saved since this round started: its records in other slots
+    // are written back, and a better one in this slot stays.
+    HighScoreTable stored;
+    const SaveResult result = UpdateHighScores(highScores(), [&](const HighScoreTable &current) {
+        stored = current;
+        return current.recordScore(slot) < points
+                   ? std::optional(withWritableSlots(withSlot(current.fields(), slot, points, name), slot))
+                   : std::nullopt;
+    });
+    if (result.outcome == SaveOutcome::Unchanged) {
+        const auto [score, holder] = stored.slotTexts(slot);
+        dialogs.reportBetterRecord(QStringLiteral("その間に、より良い記録が保存されました。\n%1 点　%2").arg(score, holder));
+        return RecordOutcome::BeatenMeanwhile;
+    }
     if (!result.saved()) {
         dialogs.reportSaveFailure(saveFailureMessage(result));
         return RecordOutcome::SaveFailed;

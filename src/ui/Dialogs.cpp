@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -23,6 +24,7 @@ public:
     {
         QMessageBox box(QMessageBox::NoIcon, titleOrApplication(title), prompt, QMessageBox::NoButton,
                         QApplication::activeWindow());
+        box.setTextFormat(Qt::PlainText);
         if (buttons == MessageButtons::Ok) {
             box.setDefaultButton(box.addButton(QMessageBox::Ok));
             box.exec();
@@ -38,17 +40,22 @@ public:
 
     std::optional<QString> inputBox(const QString &prompt, const QString &title) override
     {
-        bool ok = false;
-        const QString text = QInputDialog::getText(QApplication::activeWindow(), titleOrApplication(title),
-                                                   prompt, QLineEdit::Normal, QString(), &ok);
-        if (!ok)
+        QInputDialog box(QApplication::activeWindow());
+        box.setWindowTitle(titleOrApplication(title));
+        box.setLabelText(prompt);
+        if (auto *label = box.findChild<QLabel *>())
+            label->setTextFormat(Qt::PlainText);
+        if (box.exec() != QDialog::Accepted)
             return std::nullopt;
-        return text;
+        return box.textValue();
     }
 
     void warning(const QString &text, const QString &title) override
     {
-        QMessageBox::warning(QApplication::activeWindow(), titleOrApplication(title), text);
+        QMessageBox box(QMessageBox::Warning, titleOrApplication(title), text, QMessageBox::Ok,
+                        QApplication::activeWindow());
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
     }
 };
 

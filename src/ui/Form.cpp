@@ -7,9 +7,11 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <qdrawutil.h>
 
 #include "ui/Widgets.h"
 
@@ -96,17 +98,45 @@ void Form::showForm()
         m_shownOnce = true;
         ensurePolished();
         adjustSize();
-        if (const QScreen *screen = QApplication::primaryScreen())
-            move(screen->availableGeometry().center() - rect().center());
+        m_centring = true;
+        centreOnScreen();
     }
     show();
     raise();
     activateWindow();
 }
 
+// The whole frame, title bar included, stands at the centre. The window system reports the
+// frame only after the window is shown, so the window is centred once more when it has.
+void Form::centreOnScreen()
+{
+    if (const QScreen *screen = QApplication::primaryScreen())
+        move(screen->availableGeometry().center() - QRect(QPoint(), frameGeometry().size()).center());
+}
+
+void Form::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    if (m_centring && isVisible() && frameGeometry().size() != size()) {
+        m_centring = false;
+        centreOnScreen();
+    }
+}
+
+void Form::paintEvent(QPaintEvent *event)
+{
+    QMainWindow::paintEvent(event);
+    if (m_drawsOwnBorder) {
+        QPainter painter(this);
+        qDrawWinPanel(&painter, rect(), palette(), false);
+    }
+}
+
 void Form::unload()
 {
+    m_unloading = true;
     close();
+    m_unloading = false;
 }
 
 void Form::discard()
@@ -121,6 +151,12 @@ void Form::closeEvent(QCloseEvent *event)
 {
     if (m_discarding) {
         event->accept();
+        return;
+    }
+    // A disabled window takes no input, and the close box or Alt+F4 is input: only the program
+    // itself closes it then.
+    if (!isEnabled() && !m_unloading) {
+        event->ignore();
         return;
     }
     bool cancel = false;
@@ -149,6 +185,33 @@ void Form::keyPressEvent(QKeyEvent *event)
         return;
     }
     QMainWindow::keyPressEvent(event);
+}
+
+bool Form::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *control = qobject_cast<QWidget *>(watched);
+    if (control && (event->type() == QEvent::Hide || event->type() == QEvent::EnabledChange))
+        passFocusOn(*control);
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// A control that keeps the focus while hidden still takes Space and Return; the focus goes on to
+// the next control in tab order that can take it, or else to the window itself. Only the
+// control's own state counts: hiding or disabling the whole window leaves its focus in place.
+void Form::passFocusOn(QWidget &control)
+{
+    // Qt itself may have cleared the focus of a disabled control already.
+    const QWidget *focus = focusWidget();
+    if ((focus && focus != &control) || (control.isVisibleTo(this) && control.isEnabledTo(this)))
+        return;
+    for (QWidget *next = control.nextInFocusChain(); next != &control; next = next->nextInFocusChain()) {
+        if (isAncestorOf(next) && (next->focusPolicy() & Qt::TabFocus) && next->isVisibleTo(this)
+            && next->isEnabledTo(this)) {
+            next->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+    setFocus(Qt::OtherFocusReason);
 }
 
 void Form::connectClicked(QWidget &widget, const std::function<void()> &slot)

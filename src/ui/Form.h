@@ -78,11 +78,17 @@ protected:
     }
 
     void closeEvent(QCloseEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    // Watches the controls that take focus, so a hidden or disabled one hands the focus on.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     friend class FormBuilder;
     void connectClicked(QWidget &widget, const std::function<void()> &slot);
+    void passFocusOn(QWidget &control);
+    void centreOnScreen();
 
     std::string m_name;
     QWidget *m_client = nullptr;
@@ -92,7 +98,10 @@ private:
     QPushButton *m_defaultButton = nullptr;
     QPushButton *m_cancelButton = nullptr;
     bool m_discarding = false;
+    bool m_unloading = false;
     bool m_shownOnce = false;
+    bool m_centring = false;
+    bool m_drawsOwnBorder = false;
 };
 
 } // namespace lumora::ui

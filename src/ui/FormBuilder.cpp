@@ -17,6 +17,8 @@ namespace lumora::ui {
 
 namespace {
 
+constexpr int kDialogBorder = 2; // pixels, as a raised panel draws it
+
 QColor toQColor(const Rgb &rgb)
 {
     return QColor(rgb.red, rgb.green, rgb.blue);
@@ -54,6 +56,8 @@ void setColours(QWidget &widget, const ControlDesign &c)
 QWidget *makeLabel(const ControlDesign &c, QWidget *parent)
 {
     auto *label = new Label(QString::fromStdString(c.caption), parent);
+    // Captions come from names in the score file too: shown as typed, never as markup.
+    label->setTextFormat(Qt::PlainText);
     label->setAlignment(toQtAlignment(c.alignment));
     if (c.border)
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -110,6 +114,12 @@ void FormBuilder::build(Form &form, const FormDesign &design)
     if (design.maxButton)
         flags |= Qt::WindowMaximizeButtonHint;
     form.setWindowFlags(flags);
+    if (design.border == WindowBorder::FixedDialogNoTitle) {
+        // The window system draws no frame for a window without a title bar: the window draws
+        // its own thin dialog border around the client area.
+        form.m_drawsOwnBorder = true;
+        form.setContentsMargins(kDialogBorder, kDialogBorder, kDialogBorder, kDialogBorder);
+    }
 
     auto *client = new QWidget(&form);
     client->setObjectName(QStringLiteral("client"));
@@ -195,9 +205,11 @@ void FormBuilder::build(Form &form, const FormDesign &design)
             if (c.role == ButtonRole::Cancel || c.role == ButtonRole::DefaultAndCancel)
                 form.m_cancelButton = button;
             button->setFocusPolicy(c.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+            button->installEventFilter(&form);
             tabOrder.emplace_back(c.tabIndex, button);
         } else if (c.kind == ControlKind::TextBox) {
             widget->setFocusPolicy(c.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+            widget->installEventFilter(&form);
             tabOrder.emplace_back(c.tabIndex, widget);
         } else {
             widget->setFocusPolicy(Qt::NoFocus);

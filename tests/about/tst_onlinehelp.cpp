@@ -86,6 +86,26 @@ private slots:
         QCOMPARE(test::loadedFormNames(), (QStringList{"frmFirst", "frmHelp", "frmThird"}));
     }
 
+    // The viewer ignored the desktop's close keys.
+    void escapeAndCtrlWCloseTheViewer_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << int(Qt::NoModifier);
+        QTest::newRow("Ctrl+W") << int(Qt::Key_W) << int(Qt::ControlModifier);
+    }
+
+    void escapeAndCtrlWCloseTheViewer()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        frmFirst().showForm();
+        frmFirst().menOnlineHelp_Click();
+        QTRY_VERIFY(frmHelp().isActiveWindow());
+        QTest::keyClick(frmHelp().windowHandle(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(test::loadedFormNames(), QStringList{"frmFirst"});
+    }
+
     void aHelpFileThatCannotBeReadIsReportedAndTheProgramGoesOn_data()
     {
         QTest::addColumn<QString>("file");

@@ -161,6 +161,71 @@ private slots:
         QVERIFY(boardButton(form, 1).isEnabled());
     }
 
+    // A hidden button kept the focus and still took Space.
+    void aHiddenOrDisabledButtonHandsTheFocusOn_data()
+    {
+        QTest::addColumn<bool>("hide");
+        QTest::addColumn<bool>("nextShown");
+        QTest::newRow("hidden, to the next button") << true << true;
+        QTest::newRow("hidden, to the window") << true << false;
+        QTest::newRow("disabled, to the window") << false << false;
+    }
+
+    void aHiddenOrDisabledButtonHandsTheFocusOn()
+    {
+        QFETCH(bool, hide);
+        QFETCH(bool, nextShown);
+        ui::FormDesign design{.name = "frmFocus", .clientWidth = 3000, .clientHeight = 1000};
+        design.controls = {{.kind = ui::ControlKind::CommandButton, .name = "cmdFirst", .width = 900, .height = 400},
+                           {.kind = ui::ControlKind::CommandButton, .name = "cmdNext", .left = 1200, .width = 900,
+                            .height = 400, .visible = nextShown}};
+        ui::Form form(design);
+        auto &first = form.controlAs<QPushButton>("cmdFirst");
+        int clicks = 0;
+        connect(&first, &QPushButton::clicked, this, [&] {
+            ++clicks;
+            hide ? first.hide() : first.setEnabled(false);
+        });
+        form.showForm();
+        first.setFocus();
+        QTest::keyClick(&first, Qt::Key_Space);
+        QWidget *focus = form.focusWidget();
+        QCOMPARE(focus, nextShown ? &form.control("cmdNext") : &form);
+        QTest::keyClick(focus, Qt::Key_Space);
+        QCOMPARE(clicks, 1);
+    }
+
+    // Space after Start dealt again onto a dealt board (a hang); after もう一度 it pressed the
+    // hidden 終わる (the program ended).
+    void spaceAfterStartOrAgainPressesNoHiddenButton_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("Start") << "cmdStart";
+        QTest::newRow("もう一度") << "cmdAgain";
+    }
+
+    void spaceAfterStartOrAgainPressesNoHiddenButton()
+    {
+        QFETCH(QString, button);
+        RoundServicesOverride services(m_clock, m_random);
+        test::TempHighScoreFile file;
+        test::ScriptedDialogs dialogs;
+        ui::DialogsOverride useDialogs(dialogs);
+        LevelForm &form = frmFirst();
+        form.showForm();
+        if (button == "cmdAgain")
+            test::bringTo(form, m_clock, test::RoundPhase::Finished);
+        QWidget &pressed = form.control(button.toStdString());
+        pressed.setFocus();
+        QTest::keyClick(&pressed, Qt::Key_Space);
+        QVERIFY(form.isControlShown("fraNumbars"));
+        QWidget *focus = form.focusWidget();
+        QVERIFY(focus && form.isVisible() && focus->isVisible()); // checked first: a second deal never returns
+        QTest::keyClick(focus, Qt::Key_Space);
+        QCOMPARE(test::loadedFormNames(), QStringList{"frmFirst"});
+        QCOMPARE(form.caption("lblNext"), QStringLiteral("1"));
+    }
+
     void theEndButtonEndsTheProgram()
     {
         frmFirst().showForm();

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -117,6 +118,9 @@ private slots:
         QTest::newRow("only a score and a name") << QByteArray("830,\"ab\"\r\n")
                                                  << QStringList{"ab", "830", "", "", "", "0"};
         QTest::newRow("reset state") << kResetLine << QStringList{" ", "0", " ", "0", " ", "0"};
+        // Names were rendered as markup, and an <img> made the window load a local file.
+        QTest::newRow("markup in names") << QByteArray("1,\"<b>Taro</b>\",2,\"<img src=/x.png>\",3,\"&amp;\"\r\n")
+                                         << QStringList{"<b>Taro</b>", "1", "<img src=/x.png>", "2", "&amp;", "3"};
     }
 
     void theWindowOpensWithoutAFileOrWithAShortOne()
@@ -130,6 +134,20 @@ private slots:
         frmFirst().menHigh_Click();
         QVERIFY(frmHighScore().isVisible());
         QCOMPARE(rowTexts(frmHighScore()), rows);
+        for (const QLabel *label : frmHighScore().findChildren<QLabel *>())
+            QCOMPARE(label->textFormat(), Qt::PlainText);
+    }
+
+    // The greyed level window's close box ended the game while this window was open.
+    void theDisabledLevelWindowIgnoresTheCloseBox()
+    {
+        test::TempHighScoreFile file;
+        frmFirst().showForm();
+        frmFirst().menHigh_Click();
+        QVERIFY(!frmFirst().close());
+        QCOMPARE(test::loadedFormNames(), (QStringList{"frmFirst", "frmHighScore"}));
+        frmSecond().menEnd_Click(); // the program's own end still closes it
+        QVERIFY(test::loadedFormNames().isEmpty());
     }
 
     void clearAnsweredYesWritesTheResetStateAndReloads()

@@ -4,6 +4,7 @@
 
 #include "support/TestMain.h"
 #include <QDir>
+#include <QLockFile>
 #include <QTest>
 
 #include <memory>
@@ -28,9 +29,11 @@ public:
         return m_answers.isEmpty() ? QString() : m_answers.takeFirst();
     }
     void reportSaveFailure(const QString &message) override { failures += message; }
+    void reportBetterRecord(const QString &message) override { notices += message; }
 
     QStringList prompts;
     QStringList failures;
+    QStringList notices;
 
 private:
     QStringList m_answers;
@@ -86,6 +89,9 @@ private slots:
         for (const auto &[typed, bytes] : folds)
             QTest::addRow("U+%04X folded", unsigned(typed)) << QByteArray() << 1 << 830.0 << QString(QChar(typed))
                                                      << "830,\""_ba + QByteArray::fromHex(bytes) + "\",,,0,\"\"\r\n"_ba;
+        // A foreign slot too long to write back once refused every later record.
+        QTest::newRow("a slot too long to write back is reset") << "1,\"x\"," + QByteArray(300'000, '9') + ",\"y\""
+                                                                << 1 << 5.0 << "me" << "5,\"me\",0,\" \",0,\"\"\r\n"_ba;
     }
 
     void onlyAStrictlyHigherScoreIsSavedAsARecord()
@@ -126,6 +132,30 @@ private slots:
         ScriptedDialogs dialogs({"me"});
         QCOMPARE(CheckHighScore(1, 11, dialogs), RecordOutcome::Saved);
         QCOMPARE(m_file->bytes(), "11,\"me\",25,\"other copy\",30,\"c\"\r\n"_ba);
+    }
+
+    // Two copies at the name prompt of one level: the worse record, saved last, overwrote the better.
+    void aBetterRecordSavedMeanwhileByAnotherCopyStays()
+    {
+        TryLoadHighScores();
+        ScriptedDialogs first({"AAA"});
+        ScriptedDialogs second({"BBB"});
+        QCOMPARE(CheckHighScore(1, 125000, first), RecordOutcome::Saved);
+        QCOMPARE(CheckHighScore(1, 62500, second), RecordOutcome::BeatenMeanwhile);
+        QCOMPARE(m_file->bytes(), "125000,\"AAA\",,,0,\"\"\r\n"_ba);
+        QCOMPARE(second.notices, QStringList{u"その間に、より良い記録が保存されました。\n125000 点　AAA"_s});
+    }
+
+    // A copy that keeps the file locked must not make a save look done.
+    void aLockKeptByAnotherCopyFailsTheSave()
+    {
+        QLockFile other(m_file->path() + ".lock");
+        QVERIFY(other.lock());
+        TryLoadHighScores();
+        ScriptedDialogs dialogs({"ab"});
+        QCOMPARE(CheckHighScore(1, 830, dialogs), RecordOutcome::SaveFailed);
+        QCOMPARE(dialogs.failures.size(), 1);
+        QVERIFY(!m_file->exists());
     }
 
     void aFailedSaveIsReportedWithTheFileAndTheReason()
