@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools
   fonts-ipafont fonts-ipaexfont fonts-liberation2
   xvfb xauth
-  libbenchmark-dev hyperfine time jq
+  libbenchmark-dev hyperfine time jq valgrind
   # The gates in tools/test: the fuzz build (clang with its sanitizer and fuzzer runtimes),
   # clang-tidy, the desktop-entry and metainfo validators, and the Debian package (dpkg-shlibdeps
   # from dpkg-dev; CPack calls file and strip).
