@@ -25,13 +25,14 @@ void installFontSubstitutes(std::span<const FontSubstitute> substitutes)
     // One look at the installed families: QFontDatabase::hasFamily() would run fontconfig's
     // substitution for every name, and a font that names a missing face makes Qt sort every
     // installed font for fallbacks before it reaches a substitute. Where the real face is
-    // installed (Windows), it wins.
+    // installed (Windows), it wins; where neither is listed, Qt resolves the name as before.
     const QStringList installed = QFontDatabase::families();
     for (const auto &s : substitutes) {
         const QString requested = QString::fromUtf8(s.requested);
-        QFont::insertSubstitution(requested, QString::fromLatin1(s.installed));
-        if (!installed.contains(requested, Qt::CaseInsensitive))
-            standIns()[s.requested] = QString::fromLatin1(s.installed);
+        const QString standIn = QString::fromLatin1(s.installed);
+        QFont::insertSubstitution(requested, standIn);
+        if (!installed.contains(requested, Qt::CaseInsensitive) && installed.contains(standIn, Qt::CaseInsensitive))
+            standIns()[s.requested] = standIn;
     }
 }
 
