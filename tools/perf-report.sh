@@ -34,6 +34,17 @@ for program in bare_window plain_splash lumora_startup_probe; do
     "$bin/$program" 2>&1 | sed -n 's/.*Collected : //p' >"$work/instructions-$program"
 done
 
+echo "Round instructions (callgrind, offscreen)..." >&2
+# Instructions per deal and per right click, repaint included: callgrind counts only inside the
+# out-of-line step each benchmark iteration times, and divides by the number of its calls.
+for operation in deal:dealAndSettle right_click:clickAndSettle; do
+  for board in window:WindowBoard plain:PlainGrid; do
+    QT_QPA_PLATFORM=offscreen valgrind --tool=callgrind --callgrind-out-file="$work/callgrind-${operation%%:*}-${board%%:*}" \
+      --toggle-collect="void lumora::bench::${operation##*:}<lumora::bench::${board##*:}>*" \
+      "$bin/lumora_bench" --benchmark_filter="^${operation%%:*}/${board%%:*}\$" --benchmark_min_time=0.5 >/dev/null 2>&1
+  done
+done
+
 # Times the programs side by side, then takes each one's peak memory (the median of several runs).
 measure_startup() {
   local platform=$1 program
@@ -100,6 +111,18 @@ round_row() {
   other=$(cpu_time "$name/$versus")
   echo "| $label | $(duration "$window") | $(duration "$other")$note | $(ratio "$window" "$other") |"
 }
+# per_call OPERATION BOARD: the instructions of one timed step, from callgrind's caller tree.
+per_call() {
+  callgrind_annotate --inclusive=yes --tree=caller "$work/callgrind-$1-$2" 2>/dev/null | awk '
+    /^$/ { calls = 0; next }
+    /  < / { n = $0; sub(/.*\(/, "", n); sub(/x\).*/, "", n); calls += n; next }
+    /  \*  .*AndSettle</ { cost = $1; gsub(",", "", cost); print cost / calls; exit }'
+}
+round_instructions_row() {
+  local operation=$1 label=$2
+  awk -v l="$(per_call "$operation" window)" -v b="$(per_call "$operation" plain)" -v label="$label" \
+    'BEGIN { printf "| %s, instructions (callgrind) | %.2f M | %.2f M | %.2f |\n", label, l / 1e6, b / 1e6, l / b }'
+}
 # The hottest functions of the game's start-up, inclusive, as callgrind_annotate lists them.
 profile() {
   callgrind_annotate --inclusive=yes "$work/callgrind-lumora_startup_probe" 2>/dev/null \
@@ -132,6 +155,8 @@ $(startup_row xvfb "Xvfb" plain)
 $(startup_row offscreen "offscreen" plain)
 $(memory_row xvfb "Xvfb" plain_splash)
 $(memory_row offscreen "offscreen" plain_splash)
+$(round_instructions_row deal "Deal of 96 (もう一度: clear and deal)")
+$(round_instructions_row right_click "Right click")
 $(round_row deal "Deal of 96 (もう一度: clear and deal)" plain)
 $(round_row right_click "Right click" plain)
 $(round_row wrong_click "Wrong click" plain)
