@@ -1,5 +1,6 @@
 // Runs the round's benchmarks on an offscreen QApplication.
 #include "EngineBoard.h"
+#include "PlainGrid.h"
 #include "RoundBenchmarks.h"
 #include "WindowBoard.h"
 
@@ -32,6 +33,7 @@ int main(int argc, char *argv[])
     benchmark::AddCustomContext("qt_platform", QApplication::platformName().toStdString());
     bench::registerRoundBenchmarks<bench::EngineBoard>("engine");
     bench::registerRoundBenchmarks<bench::WindowBoard>("window");
+    bench::registerRoundBenchmarks<bench::PlainGrid>("plain");
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -10,7 +10,7 @@ packages=(
   # Qt's own Japanese texts (qtbase_ja.qm): the standard buttons of the game's dialogs.
   qt6-translations-l10n
   xvfb xauth
-  libbenchmark-dev hyperfine time jq
+  libbenchmark-dev hyperfine time jq valgrind
   # The gates in tools/test: the fuzz build (clang with its sanitizer and fuzzer runtimes),
   # clang-tidy, the desktop-entry and metainfo validators, and the Debian package (dpkg-shlibdeps
   # from dpkg-dev; CPack calls file and strip).

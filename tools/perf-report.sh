@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the benchmarks in Release (build-bench), runs them and the start-up comparison against a
-# bare Qt window program, and prints one markdown report, which it also writes to
-# docs/PERFORMANCE.md. Progress goes to stderr.
+# Builds the benchmarks in Release (build-bench), runs them and the start-up comparison, and prints
+# one markdown report, which it also writes to docs/PERFORMANCE.md. Each figure of the game stands
+# beside its floor, a plain-Qt program doing the same work (bench/plain_splash.cpp,
+# bench/PlainGrid.cpp); an empty window and the engine alone are context. Progress goes to stderr.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -26,24 +27,44 @@ QT_QPA_PLATFORM=offscreen "$bin/lumora_bench" --benchmark_repetitions="$repetiti
   --benchmark_report_aggregates_only=true \
   --benchmark_out="$work/bench.json" --benchmark_out_format=json 2>"$work/bench.log" >&2
 
-# Times both programs side by side, then takes each one's peak memory (the median of several runs).
+echo "Start-up instructions (callgrind, offscreen)..." >&2
+# The instruction count barely moves with the machine's load, unlike wall time.
+for program in bare_window plain_splash lumora_startup_probe; do
+  QT_QPA_PLATFORM=offscreen valgrind --tool=callgrind --callgrind-out-file="$work/callgrind-$program" \
+    "$bin/$program" 2>&1 | sed -n 's/.*Collected : //p' >"$work/instructions-$program"
+done
+
+echo "Round instructions (callgrind, offscreen)..." >&2
+# Instructions per deal and per right click, repaint included: callgrind counts only inside the
+# out-of-line step each benchmark iteration times, and divides by the number of its calls.
+for operation in deal:dealAndSettle right_click:clickAndSettle; do
+  for board in window:WindowBoard plain:PlainGrid; do
+    QT_QPA_PLATFORM=offscreen valgrind --tool=callgrind --callgrind-out-file="$work/callgrind-${operation%%:*}-${board%%:*}" \
+      --toggle-collect="void lumora::bench::${operation##*:}<lumora::bench::${board##*:}>*" \
+      "$bin/lumora_bench" --benchmark_filter="^${operation%%:*}/${board%%:*}\$" --benchmark_min_time=0.5 >/dev/null 2>&1
+  done
+done
+
+# Times the programs side by side, then takes each one's peak memory (the median of several runs).
 measure_startup() {
   local platform=$1 program
   hyperfine -N --warmup 3 --runs "$startup_runs" --export-json "$work/startup-$platform.json" \
-    -n bare "$bin/bare_window" -n lumora "$bin/lumora_startup_probe" >&2
-  for program in bare_window lumora_startup_probe; do
+    -n bare "$bin/bare_window" -n plain "$bin/plain_splash" -n lumora "$bin/lumora_startup_probe" >&2
+  for program in bare_window plain_splash lumora_startup_probe; do
     for ((run = 0; run < memory_runs; run++)); do
       /usr/bin/time -v "$bin/$program" 2>&1 >/dev/null | awk -F': ' '/Maximum resident set size/ { print $2 }'
     done | sort -n | sed -n "$(((memory_runs + 1) / 2))p" >"$work/rss-$platform-$program"
   done
 }
 
+load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 echo "Start-up under Xvfb..." >&2
 # xvfb-run is a POSIX shell script, which drops exported bash functions: hand the function over as text.
 env -u QT_QPA_PLATFORM xvfb-run -a -s "-screen 0 1280x1024x24" \
   bash -c "$(declare -f measure_startup); measure_startup xvfb"
 echo "Start-up offscreen..." >&2
 QT_QPA_PLATFORM=offscreen measure_startup offscreen
+load_after=$(cut -d' ' -f1-3 /proc/loadavg)
 
 # A duration in seconds, with three significant digits in a fitting unit.
 duration() {
@@ -66,24 +87,47 @@ startup_cell() {
     "CPU $(duration "$(startup "$1" "$2" '.user + .system')")"
 }
 startup_row() {
-  local platform=$1 label=$2
+  local platform=$1 label=$2 versus=$3 note=${4:-}
   echo "| Start-up to the first window on screen, $label | $(startup_cell "$platform" lumora) |" \
-    "$(startup_cell "$platform" bare) (bare Qt window) |" \
-    "$(ratio "$(startup "$platform" lumora .mean)" "$(startup "$platform" bare .mean)") wall," \
-    "$(ratio "$(startup "$platform" lumora '.user + .system')" "$(startup "$platform" bare '.user + .system')") CPU |"
+    "$(startup_cell "$platform" "$versus")$note |" \
+    "$(ratio "$(startup "$platform" lumora .mean)" "$(startup "$platform" "$versus" .mean)") wall," \
+    "$(ratio "$(startup "$platform" lumora '.user + .system')" "$(startup "$platform" "$versus" '.user + .system')") CPU |"
 }
+rss() { cat "$work/rss-$1-$2"; }
 memory_row() {
-  local platform=$1 label=$2 bare lumora
-  bare=$(cat "$work/rss-$platform-bare_window")
-  lumora=$(cat "$work/rss-$platform-lumora_startup_probe")
-  awk -v l="$lumora" -v b="$bare" -v label="$label" \
-    'BEGIN { printf "| Peak memory (RSS), %s | %.1f MiB | %.1f MiB (bare Qt window) | %.2f |\n", label, l / 1024, b / 1024, l / b }'
+  local platform=$1 label=$2 versus=$3 note=${4:-}
+  awk -v l="$(rss "$platform" lumora_startup_probe)" -v b="$(rss "$platform" "$versus")" -v label="$label" -v note="$note" \
+    'BEGIN { printf "| Peak memory (RSS), %s | %.1f MiB | %.1f MiB%s | %.2f |\n", label, l / 1024, b / 1024, note, l / b }'
+}
+instructions() { cat "$work/instructions-$1"; }
+instructions_row() {
+  local versus=$1 note=${2:-}
+  awk -v l="$(instructions lumora_startup_probe)" -v b="$(instructions "$versus")" -v note="$note" \
+    'BEGIN { printf "| Start-up instructions, offscreen (callgrind) | %.1f M | %.1f M%s | %.2f |\n", l / 1e6, b / 1e6, note, l / b }'
 }
 round_row() {
-  local name=$1 label=$2 window engine
+  local name=$1 label=$2 versus=$3 note=${4:-} window other
   window=$(cpu_time "$name/window")
-  engine=$(cpu_time "$name/engine")
-  echo "| $label | $(duration "$window") | $(duration "$engine") (engine alone) | $(ratio "$window" "$engine") |"
+  other=$(cpu_time "$name/$versus")
+  echo "| $label | $(duration "$window") | $(duration "$other")$note | $(ratio "$window" "$other") |"
+}
+# per_call OPERATION BOARD: the instructions of one timed step, from callgrind's caller tree.
+per_call() {
+  callgrind_annotate --inclusive=yes --tree=caller "$work/callgrind-$1-$2" 2>/dev/null | awk '
+    /^$/ { calls = 0; next }
+    /  < / { n = $0; sub(/.*\(/, "", n); sub(/x\).*/, "", n); calls += n; next }
+    /  \*  .*AndSettle</ { cost = $1; gsub(",", "", cost); print cost / calls; exit }'
+}
+round_instructions_row() {
+  local operation=$1 label=$2
+  awk -v l="$(per_call "$operation" window)" -v b="$(per_call "$operation" plain)" -v label="$label" \
+    'BEGIN { printf "| %s, instructions (callgrind) | %.2f M | %.2f M | %.2f |\n", label, l / 1e6, b / 1e6, l / b }'
+}
+# The hottest functions of the game's start-up, inclusive, as callgrind_annotate lists them.
+profile() {
+  callgrind_annotate --inclusive=yes "$work/callgrind-lumora_startup_probe" 2>/dev/null \
+    | grep -E '(lumora::|QApplication::exec|QFontDatabasePrivate::load|QWidget::adjustSize|_dl_start|ensureFontDatabase|paintSiblingsRecursive|QIcon|QPixmap)' \
+    | grep -v '\[/usr/lib.*(lumora' | sed -E 's/ *\[[^]]*\]$//; s/^ *//' | head -n 14 | sed 's/^/    /'
 }
 
 cxx=$(sed -n 's/^CMAKE_CXX_COMPILER:[A-Z]*=//p' build-bench/CMakeCache.txt)
@@ -104,21 +148,44 @@ Made by \`tools/perf-report.sh\` on $(date -u +%Y-%m-%d), from a Release build.
 | Compiler | $("$cxx" --version | head -n1), $flags |
 | Load average when the run began | $load |
 
+| Measurement | Lumora | Floor: the same in plain Qt | Lumora ÷ floor |
+|---|---:|---:|---:|
+$(instructions_row plain_splash)
+$(startup_row xvfb "Xvfb" plain)
+$(startup_row offscreen "offscreen" plain)
+$(memory_row xvfb "Xvfb" plain_splash)
+$(memory_row offscreen "offscreen" plain_splash)
+$(round_instructions_row deal "Deal of 96 (もう一度: clear and deal)")
+$(round_instructions_row right_click "Right click")
+$(round_row deal "Deal of 96 (もう一度: clear and deal)" plain)
+$(round_row right_click "Right click" plain)
+$(round_row wrong_click "Wrong click" plain)
+$(round_row round "Full round: 96 right clicks in turn, the finish included" plain)
+
+Context: the same figures against an empty \`QWidget\` and against the engine alone.
+
 | Measurement | Lumora | Reference | Lumora ÷ reference |
 |---|---:|---:|---:|
-$(startup_row xvfb "Xvfb")
-$(startup_row offscreen "offscreen")
-$(memory_row xvfb "Xvfb")
-$(memory_row offscreen "offscreen")
-$(round_row deal "Deal of 96 (もう一度: clear and deal)")
-$(round_row right_click "Right click")
-$(round_row wrong_click "Wrong click")
-$(round_row round "Full round: 96 right clicks in turn, the finish included")
+$(instructions_row bare_window " (empty window)")
+$(startup_row xvfb "Xvfb" bare " (empty window)")
+$(memory_row xvfb "Xvfb" bare_window " (empty window)")
+$(round_row deal "Deal of 96" engine " (engine alone)")
+$(round_row right_click "Right click" engine " (engine alone)")
 
+- Floors: \`bench/plain_splash.cpp\` draws the splash, pixel for pixel, as a plain Qt program
+  would (same faces, sizes, colours, texts, autosized labels, the icon); \`bench/PlainGrid.cpp\`
+  is the advanced board by hand: 96 push buttons in the same fonts and places and the two
+  number labels; a right click disables its button and sets both labels, a deal clears, enables
+  and numbers all 96.
+- Start-up instructions: callgrind's count of instructions for the whole process, offscreen, one
+  run each; it varies by well under 1% from run to run, so it is the figure to decide by.
+- Wall times were taken with the load average (1, 5, 15 minutes) at $load_before before the
+  start-up runs and $load_after after them: the machine is shared with other work, so wall
+  times, start-up especially, move with its load.
 - Start-up: the whole process, from its start until it exits right after its first window (our
   splash) is exposed and painted; the game runs its own \`main\` unchanged, with a hook that ends
   it there. Mean wall time ± standard deviation of $startup_runs runs after 3 warm-up runs
-  (hyperfine), both programs side by side in one run, and the mean CPU time (user + system)
+  (hyperfine), all three programs side by side in one run, and the mean CPU time (user + system)
   the process spent; the rest is waiting: for the X server under Xvfb, and for a core on a busy
   machine. Xvfb is Qt's xcb platform on a virtual X server.
 - Peak memory: maximum resident set size from \`/usr/bin/time -v\`, median of $memory_runs runs.
@@ -126,7 +193,10 @@ $(round_row round "Full round: 96 right clicks in turn, the finish included")
   Lumora is the real 上級 window on the offscreen platform: clicks are mouse clicks on its board
   buttons, and each operation's repaint is timed with it. The engine alone plays the same round
   on a board of plain strings, with no widgets and no Qt.
-- The machine is shared with other work: wall times, start-up especially, vary with its load.
+
+Where the game's start-up goes (callgrind, inclusive instructions):
+
+$(profile)
 
 $(duration "$SECONDS") for the whole report, build included.
 EOF

@@ -12,7 +12,7 @@ namespace lumora {
 LevelForm::LevelForm(const LevelParams &level)
     : Form(ui::levelDesign(level))
     , m_level(level)
-    , m_view(*this)
+    , m_view(*this, level.boardSize)
     , m_engine(level.boardSize, m_view, gameClock(), gameRandom(), *this)
 {
     onClick("cmdStart", [this] { cmdStart_Click(); });

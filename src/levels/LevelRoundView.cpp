@@ -2,6 +2,8 @@
 
 #include "ui/Form.h"
 
+#include <QAbstractButton>
+
 #include <array>
 
 namespace lumora {
@@ -15,29 +17,40 @@ const char *controlName(RoundControl control)
 }
 } // namespace
 
-LevelRoundView::LevelRoundView(ui::Form &form)
+LevelRoundView::LevelRoundView(ui::Form &form, int boardSize)
     : m_form(form)
+    , m_numbars(static_cast<std::size_t>(boardSize) + 1)
 {
+    for (int index = 1; index <= boardSize; ++index)
+        m_numbars[static_cast<std::size_t>(index)] = &m_form.controlAs<QAbstractButton>("cmdNumbar", index);
+}
+
+QAbstractButton &LevelRoundView::numbar(int index) const
+{
+    // An index off the board raises the window's own error.
+    if (index < 1 || index >= static_cast<int>(m_numbars.size()))
+        return m_form.controlAs<QAbstractButton>("cmdNumbar", index);
+    return *m_numbars[static_cast<std::size_t>(index)];
 }
 
 std::string LevelRoundView::numbarCaption(int index) const
 {
-    return m_form.caption("cmdNumbar", index).toStdString();
+    return numbar(index).text().toStdString();
 }
 
 void LevelRoundView::setNumbarCaption(int index, const std::string &caption)
 {
-    m_form.setCaption("cmdNumbar", index, QString::fromStdString(caption));
+    numbar(index).setText(QString::fromStdString(caption));
 }
 
 void LevelRoundView::enableNumbar(int index)
 {
-    m_form.control("cmdNumbar", index).setEnabled(true);
+    numbar(index).setEnabled(true);
 }
 
 void LevelRoundView::disableNumbar(int index)
 {
-    m_form.control("cmdNumbar", index).setEnabled(false);
+    numbar(index).setEnabled(false);
 }
 
 void LevelRoundView::setCaption(RoundControl control, const std::string &caption)

@@ -2,6 +2,10 @@
 
 #include "round/RoundPorts.h"
 
+#include <vector>
+
+class QAbstractButton;
+
 namespace lumora::ui {
 class Form;
 }
@@ -12,7 +16,7 @@ namespace lumora {
 class LevelRoundView final : public RoundView
 {
 public:
-    explicit LevelRoundView(ui::Form &form);
+    LevelRoundView(ui::Form &form, int boardSize);
 
     std::string numbarCaption(int index) const override;
     void setNumbarCaption(int index, const std::string &caption) override;
@@ -23,7 +27,11 @@ public:
     void hide(RoundControl control) override;
 
 private:
+    QAbstractButton &numbar(int index) const;
+
     ui::Form &m_form;
+    // The board's buttons by index, found once: a deal reads and writes them some 800 times.
+    std::vector<QAbstractButton *> m_numbars;
 };
 
 } // namespace lumora
