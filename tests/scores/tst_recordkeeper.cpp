@@ -1,8 +1,10 @@
 #include "scores/HighScoreTestSupport.h"
 #include "scores/NameRule.h"
+#include "scores/RecordBoxes.h"
 #include "scores/RecordKeeper.h"
 
 #include "support/TestMain.h"
+#include "support/WindowTestSupport.h"
 #include <QDir>
 #include <QLockFile>
 #include <QTest>
@@ -17,26 +19,26 @@ namespace {
 
 const QString kPrompt = u"名前を入力して下さい!"_s;
 
-// Answers the name prompts from a list, then cancels; keeps what the player was shown.
-class ScriptedDialogs : public RecordDialogs
+// Answers the name prompts from `answers`, then cancels. The boxes are the real ones the level
+// windows use, shown through the shared fake of the program's dialogs.
+struct Prompts
 {
-public:
-    explicit ScriptedDialogs(QStringList answers) : m_answers(std::move(answers)) {}
-
-    QString askName(const QString &prompt, const QString &) override
+    explicit Prompts(const QStringList &answers)
     {
-        prompts += prompt;
-        return m_answers.isEmpty() ? QString() : m_answers.takeFirst();
+        for (const QString &answer : answers)
+            fake.inputAnswers.push_back(answer.isEmpty() ? std::nullopt : std::optional(answer));
     }
-    void reportSaveFailure(const QString &message) override { failures += message; }
-    void reportBetterRecord(const QString &message) override { notices += message; }
+    QStringList asked() const
+    {
+        QStringList texts;
+        for (const auto &input : fake.inputs)
+            texts << input.prompt;
+        return texts;
+    }
 
-    QStringList prompts;
-    QStringList failures;
-    QStringList notices;
-
-private:
-    QStringList m_answers;
+    test::ScriptedDialogs fake;
+    ui::DialogsOverride use{fake};
+    RecordBoxes boxes;
 };
 
 } // namespace
@@ -68,7 +70,6 @@ private slots:
         QTest::newRow("an equal score") << stored << 1 << 830.0 << "x" << QByteArray();
         QTest::newRow("one point more in slot 3") << stored << 3 << 961.0 << "x"
                                                   << "830,\"a\",490,\"b\",961,\"x\"\r\n"_ba;
-        QTest::newRow("no file: zero") << QByteArray() << 1 << 0.0 << "x" << QByteArray();
         QTest::newRow("no file: the first record is 17 bytes") << QByteArray() << 1 << 830.0 << "ab"
                                                                << "830,\"ab\",,,0,\"\"\r\n"_ba;
         QTest::newRow("empty fields: zero") << ",,,,,\r\n"_ba << 2 << 0.0 << "x" << QByteArray();
@@ -104,24 +105,11 @@ private slots:
         if (!file.isNull())
             m_file->write(file);
         TryLoadHighScores();
-        ScriptedDialogs dialogs({answer});
-        const RecordOutcome outcome = CheckHighScore(slot, points, dialogs);
+        Prompts dialogs({answer});
+        const RecordOutcome outcome = CheckHighScore(slot, points, dialogs.boxes);
         QCOMPARE(outcome, saved.isNull() ? RecordOutcome::NotARecord : RecordOutcome::Saved);
-        QCOMPARE(dialogs.prompts, saved.isNull() ? QStringList() : QStringList{kPrompt});
+        QCOMPARE(dialogs.asked(), saved.isNull() ? QStringList() : QStringList{kPrompt});
         QCOMPARE(m_file->bytes(), saved.isNull() ? file : saved);
-    }
-
-    void eachRoundIsTestedAgainstTheTableLoadedAtItsStart()
-    {
-        ScriptedDialogs dialogs({"first", "third"});
-        TryLoadHighScores();
-        QCOMPARE(CheckHighScore(1, 830, dialogs), RecordOutcome::Saved);
-        QCOMPARE(highScores().recordScore(1), 0.0);  // a record reaches the table with the next load
-        TryLoadHighScores();
-        QCOMPARE(CheckHighScore(1, 830, dialogs), RecordOutcome::NotARecord);
-        TryLoadHighScores();
-        QCOMPARE(CheckHighScore(1, 900, dialogs), RecordOutcome::Saved);
-        QCOMPARE(m_file->bytes(), "900,\"third\",,,0,\"\"\r\n"_ba);
     }
 
     void aRecordOfAnotherRunningCopyInAnotherSlotSurvives()
@@ -129,8 +117,8 @@ private slots:
         m_file->write("10,\"a\",20,\"b\",30,\"c\"\r\n"_ba);
         TryLoadHighScores();
         m_file->write("10,\"a\",25,\"other copy\",30,\"c\"\r\n"_ba);
-        ScriptedDialogs dialogs({"me"});
-        QCOMPARE(CheckHighScore(1, 11, dialogs), RecordOutcome::Saved);
+        Prompts dialogs({"me"});
+        QCOMPARE(CheckHighScore(1, 11, dialogs.boxes), RecordOutcome::Saved);
         QCOMPARE(m_file->bytes(), "11,\"me\",25,\"other copy\",30,\"c\"\r\n"_ba);
     }
 
@@ -138,42 +126,40 @@ private slots:
     void aBetterRecordSavedMeanwhileByAnotherCopyStays()
     {
         TryLoadHighScores();
-        ScriptedDialogs first({"AAA"});
-        ScriptedDialogs second({"BBB"});
-        QCOMPARE(CheckHighScore(1, 125000, first), RecordOutcome::Saved);
-        QCOMPARE(CheckHighScore(1, 62500, second), RecordOutcome::BeatenMeanwhile);
+        Prompts dialogs({"AAA", "BBB"});
+        QCOMPARE(CheckHighScore(1, 125000, dialogs.boxes), RecordOutcome::Saved);
+        QCOMPARE(CheckHighScore(1, 62500, dialogs.boxes), RecordOutcome::BeatenMeanwhile);
         QCOMPARE(m_file->bytes(), "125000,\"AAA\",,,0,\"\"\r\n"_ba);
-        QCOMPARE(second.notices, QStringList{u"その間に、より良い記録が保存されました。\n125000 点　AAA"_s});
+        QCOMPARE(dialogs.fake.messages.size(), std::size_t(1));
+        QCOMPARE(dialogs.fake.messages[0].prompt, u"その間に、より良い記録が保存されました。\n125000 点　AAA"_s);
     }
 
-    // A copy that keeps the file locked must not make a save look done.
-    void aLockKeptByAnotherCopyFailsTheSave()
+    void aFailedSaveIsReportedWithTheFileAndTheReason_data()
     {
-        QLockFile other(m_file->path() + ".lock");
-        QVERIFY(other.lock());
-        TryLoadHighScores();
-        ScriptedDialogs dialogs({"ab"});
-        QCOMPARE(CheckHighScore(1, 830, dialogs), RecordOutcome::SaveFailed);
-        QCOMPARE(dialogs.failures.size(), 1);
-        QVERIFY(!m_file->exists());
+        QTest::addColumn<QString>("path");  // under the test's folder
+        QTest::addColumn<QString>("reason");
+        // A copy that keeps the file locked must not make a save look done.
+        QTest::newRow("another copy holds the lock") << "LumoraHigh.Dll" << u"ほかのルモラ＋＋がファイルを使用中です。"_s;
+        QTest::newRow("a plain file where the folder should be") << "LumoraHigh.Dll/LumoraHigh.Dll" << u"フォルダー"_s;
     }
 
     void aFailedSaveIsReportedWithTheFileAndTheReason()
     {
-        // A plain file where the folder should be.
-        const QString path = m_file->folder() + "/plain/LumoraHigh.Dll";
-        QFile plain(m_file->folder() + "/plain");
-        QVERIFY(plain.open(QIODevice::WriteOnly));
-        setHighScoreFileOverride(path);
+        QFETCH(QString, path);
+        QFETCH(QString, reason);
+        QLockFile other(m_file->path() + ".lock");
+        QVERIFY(other.lock());
+        QVERIFY(QFile(m_file->path()).open(QIODevice::WriteOnly));
+        setHighScoreFileOverride(m_file->folder() + u'/' + path);
         TryLoadHighScores();
-        ScriptedDialogs dialogs({"ab"});
-        QCOMPARE(CheckHighScore(1, 830, dialogs), RecordOutcome::SaveFailed);
-        QCOMPARE(dialogs.failures.size(), 1);
-        const QString message = dialogs.failures.first();
-        // The heading, the file, and the reason: its folder cannot be made.
-        QVERIFY2(message.startsWith(u"ハイスコアを保存できませんでした。"_s)
-                     && message.contains(QDir::toNativeSeparators(path)) && message.contains(u"フォルダー"_s),
+        Prompts dialogs({"ab"});
+        QCOMPARE(CheckHighScore(1, 830, dialogs.boxes), RecordOutcome::SaveFailed);
+        QCOMPARE(dialogs.fake.warnings.size(), std::size_t(1));
+        const QString message = dialogs.fake.warnings[0].prompt;
+        QVERIFY2(message.startsWith(u"ハイスコアを保存できませんでした。"_s) && message.contains(reason)
+                     && message.contains(QDir::toNativeSeparators(m_file->folder() + u'/' + path)),
                  qPrintable(message));
+        QCOMPARE(m_file->bytes(), QByteArray());
     }
 
     void aNameIsAskedForAgainUntilItReadsBackExactly_data()
@@ -195,11 +181,11 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, problem);
         TryLoadHighScores();
-        ScriptedDialogs dialogs({name, "ok"});
-        QCOMPARE(CheckHighScore(2, 100, dialogs), RecordOutcome::Saved);
+        Prompts dialogs({name, "ok"});
+        QCOMPARE(CheckHighScore(2, 100, dialogs.boxes), RecordOutcome::Saved);
         const QStringList prompts = problem.isEmpty() ? QStringList{kPrompt}
                                                       : QStringList{kPrompt, problem + u'\n' + kPrompt};
-        QCOMPARE(dialogs.prompts, prompts);
+        QCOMPARE(dialogs.asked(), prompts);
         HighScoreTable loaded;
         QVERIFY(LoadHighScores(loaded).loaded());
         QCOMPARE(loaded.HighName2, FieldValue::text(problem.isEmpty() ? name : "ok"));
