@@ -4,7 +4,6 @@
 
 #include "support/TestMain.h"
 #include <QDir>
-#include <QFileInfo>
 #include <QTest>
 
 #include <cerrno>
@@ -158,14 +157,6 @@ private slots:
         QVERIFY(LoadHighScores(table).loaded());
         QCOMPARE(table.HighScore3, 3);
         QCOMPARE(table.HighName3.size(), kMaxHighScoreBytes - start.size());
-    }
-
-    void saveCreatesTheFolder()
-    {
-        const QString path = m_file->folder() + "/a/b/LumoraHigh.Dll";
-        setHighScoreFileOverride(path);
-        QVERIFY(SaveHighScores(resetHighScoreFields()).saved());
-        QVERIFY(QFileInfo(path).isFile());
     }
 
     void aFailedSaveLeavesTheOldFile_data()
