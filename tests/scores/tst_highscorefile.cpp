@@ -204,16 +204,6 @@ private slots:
         const QString systemText = qt_error_string(code);
         QCOMPARE(fileErrorText(systemText), reason.isEmpty() ? systemText : reason);
     }
-
-    void theRealFileLivesInTheDataFolder()
-    {
-        setHighScoreFileOverride(QString());
-        const QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
-        if (dataHome.isEmpty())
-            QSKIP("needs the private data folder that the test environment sets");
-        QVERIFY2(HighScoreFile().startsWith(dataHome + u'/'), qPrintable(HighScoreFile()));
-        QVERIFY(HighScoreFile().endsWith("/LumoraHigh.Dll"));
-    }
 };
 
 LUMORA_REGISTER_TEST(HighScoreFileTest)
