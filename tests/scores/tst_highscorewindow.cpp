@@ -55,40 +55,29 @@ private slots:
     void initTestCase() { test::prepareProgram(); }
     void cleanup() { test::discardAllWindows(); }
 
-    void aRecordRoundAsksTheRealPromptAndTheWindowShowsIt()
+    void aRecordRoundAsksForTheNameAndTheWindowShowsIt()
     {
         test::TempHighScoreFile file;
         RoundServicesOverride services(m_clock, m_random);
-        QStringList asked;
-        QTimer answer;
-        answerBoxes(answer, this, [&asked](QDialog &dialog) {
-            auto *input = qobject_cast<QInputDialog *>(&dialog);
-            asked << (input ? input->windowTitle() + u'|' + input->labelText() : u"not a name prompt"_s);
-            if (!input || asked.size() > 1)
-                return dialog.reject();  // asked again: the name was refused
-            // Typed as an input method commits it, ending in a wave dash (U+301C).
-            QInputMethodEvent typed;
-            typed.setCommitString(u"森野　太郎\u301C"_s);
-            QApplication::sendEvent(input->findChild<QLineEdit *>(), &typed);
-            input->accept();
-        });
+        test::ScriptedDialogs dialogs;
+        ui::DialogsOverride useDialogs(dialogs);
+        dialogs.inputAnswers.push_back(u"森野　太郎\u301C"_s);
         // Names were rendered as markup, and an <img> made the window load a local file.
         file.write("1,\"a\",2,\"<img src=/x.png>\",3,\"&amp;\"\r\n"_ba);
         frmFirst().showForm();
         test::playPerfectRound(frmFirst(), m_clock, 100.0f, 120.0f);
-        answer.stop();
 
-        QCOMPARE(asked, QStringList{u"ハイスコア！！|名前を入力して下さい!"_s});
+        QCOMPARE(dialogs.inputs.size(), std::size_t(1));
         QCOMPARE(file.bytes(), "12500,\""_ba + QByteArray::fromHex("905896EC814091BE98598160")
                                    + "\",2,\"<img src=/x.png>\",3,\"&amp;\"\r\n"_ba);
         frmFirst().menHigh_Click();
-        QVERIFY(!frmFirst().isEnabled());
         QCOMPARE(rowTexts(), (QStringList{u"森野　太郎～"_s, "12500", "<img src=/x.png>", "2", "&amp;", "3"}));
         for (const QLabel *label : frmHighScore().findChildren<QLabel *>())
             QCOMPARE(label->textFormat(), Qt::PlainText);
     }
 
-    void theStandardButtonsAreJapaneseWhateverTheLocale()
+    // The real boxes: Japanese buttons in any locale, and text an input method commits in the name box.
+    void theRealBoxesAreJapaneseAndTakeInputMethodText()
     {
         // Asks the machine, not the program: a program that fails to load the catalogue must fail here.
         if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_ja.qm"))
@@ -100,25 +89,20 @@ private slots:
             for (const QAbstractButton *button : dialog.findChildren<QAbstractButton *>())
                 texts << button->text();
             shown << texts.join(u' ');
+            if (auto *line = dialog.findChild<QLineEdit *>()) {
+                QInputMethodEvent typed;
+                typed.setCommitString(u"森野　太郎\u301C"_s);
+                QApplication::sendEvent(line, &typed);
+                return dialog.accept();
+            }
             dialog.reject();
         });
         ui::dialogs().messageBox(u"x"_s, ui::MessageButtons::YesNo, QString());
-        ui::dialogs().inputBox(u"x"_s, QString());
+        const std::optional<QString> typed = ui::dialogs().inputBox(u"x"_s, QString());
         ui::dialogs().warning(u"x"_s, QString());
         reader.stop();
         QCOMPARE(shown, (QStringList{"はい(&Y) いいえ(&N)", "OK キャンセル", "OK"}));
-    }
-
-    // The greyed level window's close box ended the game while this window was open.
-    void theDisabledLevelWindowIgnoresTheCloseBox()
-    {
-        test::TempHighScoreFile file;
-        frmFirst().showForm();
-        frmFirst().menHigh_Click();
-        QVERIFY(!frmFirst().close());
-        QCOMPARE(test::loadedFormNames(), (QStringList{"frmFirst", "frmHighScore"}));
-        frmSecond().menEnd_Click();  // the program's own end still closes it
-        QVERIFY(test::loadedFormNames().isEmpty());
+        QCOMPARE(typed.value_or(QString()), u"森野　太郎\u301C"_s);
     }
 
     void clearAsksAndResetsOnlyAfterYes_data()
@@ -177,6 +161,9 @@ private slots:
         frmSecond().showForm();
         frmSecond().menHigh_Click();
         QVERIFY(!frmSecond().isEnabled());
+        // The greyed level window's close box ended the game while this window was open.
+        QVERIFY(!frmSecond().close());
+        QCOMPARE(test::loadedFormNames(), (QStringList{"frmHighScore", "frmSecond"}));
 
         if (byTitleBar)
             frmHighScore().close();
@@ -187,6 +174,8 @@ private slots:
         for (const Level level : {Level::Beginner, Level::Intermediate, Level::Advanced})
             QVERIFY(levelForm(level).isEnabled());
         QVERIFY(!frmFirst().isVisible() && !frmThird().isVisible());
+        frmSecond().menEnd_Click();  // the program's own end still closes them all
+        QVERIFY(test::loadedFormNames().isEmpty());
     }
 };
 

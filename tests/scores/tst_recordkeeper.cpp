@@ -17,6 +17,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// Each name box as title | prompt.
+const QString kTitle = u"ハイスコア！！|"_s;
 const QString kPrompt = u"名前を入力して下さい!"_s;
 
 // Answers the name prompts from `answers`, then cancels. The boxes are the real ones the level
@@ -32,7 +34,7 @@ struct Prompts
     {
         QStringList texts;
         for (const auto &input : fake.inputs)
-            texts << input.prompt;
+            texts << input.title + u'|' + input.prompt;
         return texts;
     }
 
@@ -117,8 +119,8 @@ private slots:
         const RecordOutcome outcome = CheckHighScore(slot, points, dialogs.boxes);
         QCOMPARE(outcome, saved.isNull() ? RecordOutcome::NotARecord : RecordOutcome::Saved);
         const QStringList asked = saved.isNull()      ? QStringList()
-                                  : refusal.isEmpty() ? QStringList{kPrompt}
-                                                      : QStringList{kPrompt, refusal + u'\n' + kPrompt};
+                                  : refusal.isEmpty() ? QStringList{kTitle + kPrompt}
+                                                      : QStringList{kTitle + kPrompt, kTitle + refusal + u'\n' + kPrompt};
         QCOMPARE(dialogs.asked(), asked);
         QCOMPARE(m_file->bytes(), saved.isNull() ? file : saved);
     }
