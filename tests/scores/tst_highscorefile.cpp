@@ -74,8 +74,6 @@ private slots:
         QTest::addColumn<HighScoreFields>("fields");
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("reset state") << resetHighScoreFields() << kResetLine;
-        QTest::newRow("first beginner record with nothing loaded")
-            << HighScoreFields{n(830), t("ab"), {}, {}, n(0), t("")} << "830,\"ab\",,,0,\"\"\r\n"_ba;
         QTest::newRow("negative scores, names with commas, an empty name")
             << HighScoreFields{n(-5), t("a,b"), n(-120), t(""), n(-2147483648.0), t(",")}
             << "-5,\"a,b\",-120,\"\",-2147483648,\",\"\r\n"_ba;
