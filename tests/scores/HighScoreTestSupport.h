@@ -2,26 +2,29 @@
 
 #include "scores/HighScoreFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace lumora::test {
 
-// Points the high-score file into a fresh temporary folder while it lives, so no test reaches
-// the player's file; afterwards the file is where it was before.
+// Points the high-score file into a folder of a fresh temporary one while it lives, so no test
+// reaches the player's file; afterwards the file is where it was before. The folder is missing
+// until something writes, as on a first run: a first save has to make it.
 class TempHighScoreFile
 {
 public:
     TempHighScoreFile() : m_previous(HighScoreFile()) { setHighScoreFileOverride(path()); }
     ~TempHighScoreFile() { setHighScoreFileOverride(m_previous); }
 
-    QString folder() const { return m_dir.path(); }
-    QString path() const { return m_dir.filePath(QStringLiteral("LumoraHigh.Dll")); }
+    QString folder() const { return m_dir.filePath(QStringLiteral("data")); }
+    QString path() const { return folder() + QStringLiteral("/LumoraHigh.Dll"); }
     bool exists() const { return QFile::exists(path()); }
 
     void write(const QByteArray &bytes) const
     {
+        QVERIFY(QDir().mkpath(folder()));
         QFile file(path());
         QVERIFY(file.open(QIODevice::WriteOnly));
         QCOMPARE(file.write(bytes), bytes.size());

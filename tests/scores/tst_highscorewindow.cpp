@@ -1,7 +1,6 @@
 #include "levels/LevelForm.h"
 #include "levels/RoundServices.h"
 #include "levels/SeededRandom.h"
-#include "scores/CodePage932.h"
 #include "scores/HighScoreForm.h"
 #include "scores/HighScoreTestSupport.h"
 #include "support/RoundDriving.h"
@@ -11,24 +10,36 @@
 #include <QInputDialog>
 #include <QInputMethodEvent>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QPointer>
-#include <QPushButton>
 #include <QTimer>
 
 using namespace lumora;
+using namespace Qt::StringLiterals;
 
 namespace {
 
-const QByteArray kResetLine = QByteArrayLiteral("0,\" \",0,\" \",0,\" \"\r\n");
-
-QStringList rowTexts(HighScoreForm &form)
+QStringList rowTexts()
 {
     QStringList texts;
     for (const char *label : {"lblFirstName", "lblFirstPoint", "lblSecondName", "lblSecondPoint", "lblThirdName",
                               "lblThirdPoint"})
-        texts << form.caption(label);
+        texts << frmHighScore().caption(label);
     return texts;
+}
+
+// Answers every real modal box the program shows with `act`, once it is the active window.
+template <typename Act>
+void answerBoxes(QTimer &timer, QObject *context, Act act)
+{
+    timer.setInterval(10);
+    QObject::connect(&timer, &QTimer::timeout, context, [act] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (dialog && dialog->isActiveWindow())
+            act(*dialog);
+    });
+    timer.start();
 }
 
 } // namespace
@@ -44,210 +55,127 @@ private slots:
     void initTestCase() { test::prepareProgram(); }
     void cleanup() { test::discardAllWindows(); }
 
-    void aRecordRoundAsksTheRealPromptAndTheWindowShowsIt()
+    void aRecordRoundAsksForTheNameAndTheWindowShowsIt()
     {
         test::TempHighScoreFile file;
         RoundServicesOverride services(m_clock, m_random);
-        LevelForm &form = frmFirst();
-        form.showForm();
-
-        QString promptLabel;
-        QString promptTitle;
-        QTimer answer;
-        answer.setInterval(10);
-        connect(&answer, &QTimer::timeout, this, [&] {
-            auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
-            if (!dialog || !dialog->isActiveWindow())
-                return;
-            if (!promptLabel.isEmpty())
-                return dialog->reject();  // asked again: the name was refused
-            promptLabel = dialog->labelText();
-            promptTitle = dialog->windowTitle();
-            // Typed as an input method commits it, ending in a wave dash (U+301C).
-            QInputMethodEvent typed;
-            typed.setCommitString(QStringLiteral("森野　太郎\u301C"));
-            QApplication::sendEvent(dialog->findChild<QLineEdit *>(), &typed);
-            dialog->accept();
-        });
-        answer.start();
-        test::playPerfectRound(form, m_clock, 100.0f, 120.0f);
-        answer.stop();
-
-        QCOMPARE(promptLabel, QStringLiteral("名前を入力して下さい!"));
-        QCOMPARE(promptTitle, QStringLiteral("ハイスコア！！"));
-        QCOMPARE(file.bytes(), QByteArray("12500,\"") + QByteArray::fromHex("905896EC814091BE98598160")
-                                   + QByteArray("\",,,0,\"\"\r\n"));
-
-        form.menHigh_Click();
-        QVERIFY(!form.isEnabled());
-        QCOMPARE(rowTexts(frmHighScore()),
-                 (QStringList{"森野　太郎～", "12500", "", "", "", "0"}));
-        QVERIFY(frmHighScore().control("cmdOK").hasFocus() || frmHighScore().focusWidget() == &frmHighScore().control("cmdOK"));
-    }
-
-    void theStandardButtonsAreJapaneseWhateverTheLocale()
-    {
-        if (!ui::installQtTranslations())
-            QSKIP("Qt's Japanese catalogue (qt6-translations-l10n) is not installed");
-        QStringList shown;
-        QTimer reader;
-        reader.setInterval(10);
-        connect(&reader, &QTimer::timeout, this, [&] {
-            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-            if (!dialog || !dialog->isActiveWindow())
-                return;
-            QStringList texts;
-            for (const QAbstractButton *button : dialog->findChildren<QAbstractButton *>())
-                texts << button->text();
-            shown << texts.join(u' ');
-            dialog->reject();
-        });
-        reader.start();
-        ui::dialogs().messageBox(QStringLiteral("x"), ui::MessageButtons::YesNo, QString());
-        ui::dialogs().inputBox(QStringLiteral("x"), QString());
-        ui::dialogs().warning(QStringLiteral("x"), QString());
-        reader.stop();
-        QCOMPARE(shown, (QStringList{"はい(&Y) いいえ(&N)", "OK キャンセル", "OK"}));
-    }
-
-    void theWindowOpensWithoutAFileOrWithAShortOne_data()
-    {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QStringList>("rows");
-        QTest::newRow("no file") << QByteArray() << QStringList{"", "", "", "", "", "0"};
-        QTest::newRow("only a score and a name") << QByteArray("830,\"ab\"\r\n")
-                                                 << QStringList{"ab", "830", "", "", "", "0"};
-        QTest::newRow("reset state") << kResetLine << QStringList{" ", "0", " ", "0", " ", "0"};
+        test::ScriptedDialogs dialogs;
+        ui::DialogsOverride useDialogs(dialogs);
+        dialogs.inputAnswers.push_back(u"森野　太郎\u301C"_s);
         // Names were rendered as markup, and an <img> made the window load a local file.
-        QTest::newRow("markup in names") << QByteArray("1,\"<b>Taro</b>\",2,\"<img src=/x.png>\",3,\"&amp;\"\r\n")
-                                         << QStringList{"<b>Taro</b>", "1", "<img src=/x.png>", "2", "&amp;", "3"};
-    }
+        file.write("1,\"a\",2,\"<img src=/x.png>\",3,\"&amp;\"\r\n"_ba);
+        frmFirst().showForm();
+        test::playPerfectRound(frmFirst(), m_clock, 100.0f, 120.0f);
 
-    void theWindowOpensWithoutAFileOrWithAShortOne()
-    {
-        QFETCH(QByteArray, content);
-        QFETCH(QStringList, rows);
-        test::TempHighScoreFile file;
-        if (!content.isEmpty())
-            file.write(content);
-        highScores() = HighScoreTable{};
+        QCOMPARE(dialogs.inputs.size(), std::size_t(1));
+        QCOMPARE(file.bytes(), "12500,\""_ba + QByteArray::fromHex("905896EC814091BE98598160")
+                                   + "\",2,\"<img src=/x.png>\",3,\"&amp;\"\r\n"_ba);
         frmFirst().menHigh_Click();
-        QVERIFY(frmHighScore().isVisible());
-        QCOMPARE(rowTexts(frmHighScore()), rows);
+        QCOMPARE(rowTexts(), (QStringList{u"森野　太郎～"_s, "12500", "<img src=/x.png>", "2", "&amp;", "3"}));
         for (const QLabel *label : frmHighScore().findChildren<QLabel *>())
             QCOMPARE(label->textFormat(), Qt::PlainText);
     }
 
-    // The greyed level window's close box ended the game while this window was open.
-    void theDisabledLevelWindowIgnoresTheCloseBox()
+    // The real boxes: Japanese buttons in any locale, and text an input method commits in the name box.
+    void theRealBoxesAreJapaneseAndTakeInputMethodText()
     {
-        test::TempHighScoreFile file;
-        frmFirst().showForm();
-        frmFirst().menHigh_Click();
-        QVERIFY(!frmFirst().close());
-        QCOMPARE(test::loadedFormNames(), (QStringList{"frmFirst", "frmHighScore"}));
-        frmSecond().menEnd_Click(); // the program's own end still closes it
-        QVERIFY(test::loadedFormNames().isEmpty());
+        // Asks the machine, not the program: a program that fails to load the catalogue must fail here.
+        if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_ja.qm"))
+            QSKIP("Qt's Japanese catalogue (qt6-translations-l10n) is not installed");
+        QStringList shown;
+        QTimer reader;
+        answerBoxes(reader, this, [&shown](QDialog &dialog) {
+            QStringList texts;
+            for (const QAbstractButton *button : dialog.findChildren<QAbstractButton *>())
+                texts << button->text();
+            shown << texts.join(u' ');
+            if (auto *line = dialog.findChild<QLineEdit *>()) {
+                QInputMethodEvent typed;
+                typed.setCommitString(u"森野　太郎\u301C"_s);
+                QApplication::sendEvent(line, &typed);
+                return dialog.accept();
+            }
+            dialog.reject();
+        });
+        ui::dialogs().messageBox(u"x"_s, ui::MessageButtons::YesNo, QString());
+        const std::optional<QString> typed = ui::dialogs().inputBox(u"x"_s, QString());
+        ui::dialogs().warning(u"x"_s, QString());
+        reader.stop();
+        QCOMPARE(shown, (QStringList{"はい(&Y) いいえ(&N)", "OK キャンセル", "OK"}));
+        QCOMPARE(typed.value_or(QString()), u"森野　太郎\u301C"_s);
     }
 
-    void clearAnsweredYesWritesTheResetStateAndReloads()
+    void clearAsksAndResetsOnlyAfterYes_data()
     {
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<bool>("blocked");  // the file stands where its folder should be
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("shown");  // 初級's score once the window is loaded again
+        const QByteArray other = "900,\"cd\",,,0,\"\"\r\n"_ba;
+        QTest::newRow("yes") << true << false << "0,\" \",0,\" \",0,\" \"\r\n"_ba << "0";
+        QTest::newRow("no") << false << false << other << "900";
+        QTest::newRow("yes, but the save fails") << true << true << other << "";
+    }
+
+    void clearAsksAndResetsOnlyAfterYes()
+    {
+        QFETCH(bool, yes);
+        QFETCH(bool, blocked);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, shown);
         test::TempHighScoreFile file;
-        file.write("830,\"ab\",,,0,\"\"\r\n");
+        file.write("830,\"ab\",,,0,\"\"\r\n"_ba);
+        if (blocked)
+            setHighScoreFileOverride(file.path() + "/LumoraHigh.Dll");
+        highScores() = HighScoreTable{};
         test::ScriptedDialogs dialogs;
         ui::DialogsOverride useDialogs(dialogs);
-        dialogs.messageAnswers.push_back(ui::MessageAnswer::Yes);
+        dialogs.messageAnswers.push_back(yes ? ui::MessageAnswer::Yes : ui::MessageAnswer::No);
         frmFirst().menHigh_Click();
-        QPointer<HighScoreForm> before = &frmHighScore();
+        const QPointer<HighScoreForm> before = &frmHighScore();
+        file.write("900,\"cd\",,,0,\"\"\r\n"_ba);  // another copy of the game saved meanwhile
 
         QTest::mouseClick(&frmHighScore().control("cmdClear"), Qt::LeftButton);
 
         QCOMPARE(dialogs.messages.size(), std::size_t(1));
-        QCOMPARE(dialogs.messages.front().prompt, QStringLiteral("ハイスコアを消去してよろしいですか？"));
-        QCOMPARE(dialogs.messages.front().title, QStringLiteral("確認"));
-        QCOMPARE(file.bytes(), kResetLine);
-        QVERIFY(&frmHighScore() != before.data());
-        QVERIFY(frmHighScore().isVisible());
-        QCOMPARE(rowTexts(frmHighScore()), (QStringList{" ", "0", " ", "0", " ", "0"}));
+        QCOMPARE(dialogs.messages[0].title + u'|' + dialogs.messages[0].prompt, u"確認|ハイスコアを消去してよろしいですか？"_s);
+        QCOMPARE(file.bytes(), bytes);
+        QCOMPARE(dialogs.warnings.size(), std::size_t(blocked));
+        QVERIFY(!blocked || dialogs.warnings[0].prompt.contains("LumoraHigh.Dll/LumoraHigh.Dll"));
+        QVERIFY(&frmHighScore() != before.data() && frmHighScore().isVisible());
+        QCOMPARE(frmHighScore().caption("lblFirstPoint"), shown);
         QVERIFY(!frmFirst().isEnabled());
     }
 
-    void clearAnsweredNoLeavesTheFileAndStillReloads()
+    void leavingEnablesAllThreeLevelWindowsLoadingTheMissingOnesHidden_data()
     {
-        test::TempHighScoreFile file;
-        file.write("830,\"ab\",,,0,\"\"\r\n");
-        test::ScriptedDialogs dialogs;
-        ui::DialogsOverride useDialogs(dialogs);
-        dialogs.messageAnswers.push_back(ui::MessageAnswer::No);
-        frmFirst().menHigh_Click();
-        QPointer<HighScoreForm> before = &frmHighScore();
-        file.write("900,\"cd\",,,0,\"\"\r\n"); // another copy of the game saved meanwhile
-
-        frmHighScore().cmdClear_Click();
-
-        QCOMPARE(file.bytes(), QByteArray("900,\"cd\",,,0,\"\"\r\n"));
-        QVERIFY(&frmHighScore() != before.data());
-        QCOMPARE(frmHighScore().caption("lblFirstPoint"), QStringLiteral("900"));
+        QTest::addColumn<bool>("byTitleBar");
+        QTest::newRow("OK") << false;
+        QTest::newRow("the title bar's close") << true;
     }
 
-    void aClearThatCannotSaveTellsThePlayerAndGoesOn()
+    void leavingEnablesAllThreeLevelWindowsLoadingTheMissingOnesHidden()
     {
-        QTemporaryDir dir;
-        QFile blocker(dir.filePath(QStringLiteral("not-a-folder")));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        const QString previous = HighScoreFile();
-        setHighScoreFileOverride(dir.filePath(QStringLiteral("not-a-folder/LumoraHigh.Dll")));
-        test::ScriptedDialogs dialogs;
-        ui::DialogsOverride useDialogs(dialogs);
-        dialogs.messageAnswers.push_back(ui::MessageAnswer::Yes);
-        frmFirst().menHigh_Click();
-
-        frmHighScore().cmdClear_Click();
-        setHighScoreFileOverride(previous);
-
-        QCOMPARE(dialogs.warnings.size(), std::size_t(1));
-        QVERIFY(dialogs.warnings.front().prompt.contains(QStringLiteral("LumoraHigh.Dll")));
-        QVERIFY(frmHighScore().isVisible());
-    }
-
-    void okEnablesAllThreeLevelWindowsLoadingTheMissingOnesHidden()
-    {
+        QFETCH(bool, byTitleBar);
         test::TempHighScoreFile file;
         frmSecond().showForm();
         frmSecond().menHigh_Click();
         QVERIFY(!frmSecond().isEnabled());
-        QVERIFY(!loadedLevelForm(Level::Beginner));
+        // The greyed level window's close box ended the game while this window was open.
+        QVERIFY(!frmSecond().close());
+        QCOMPARE(test::loadedFormNames(), (QStringList{"frmHighScore", "frmSecond"}));
 
-        QTest::mouseClick(&frmHighScore().control("cmdOK"), Qt::LeftButton);
+        if (byTitleBar)
+            frmHighScore().close();
+        else
+            QTest::mouseClick(&frmHighScore().control("cmdOK"), Qt::LeftButton);
 
         QCOMPARE(test::loadedFormNames(), (QStringList{"frmFirst", "frmSecond", "frmThird"}));
         for (const Level level : {Level::Beginner, Level::Intermediate, Level::Advanced})
             QVERIFY(levelForm(level).isEnabled());
-        QVERIFY(!frmFirst().isVisible());
-        QVERIFY(!frmThird().isVisible());
-    }
-
-    void closingFromTheTitleBarNeverLeavesTheLevelWindowDisabled()
-    {
-        test::TempHighScoreFile file;
-        frmThird().showForm();
-        frmThird().menHigh_Click();
-        frmHighScore().close();
-        QVERIFY(frmThird().isEnabled());
-        QVERIFY(!ui::FormRegistry::find("frmHighScore"));
-    }
-
-    void aLevelWindowIgnoresInputWhileTheHighScoreWindowIsOpen()
-    {
-        test::TempHighScoreFile file;
-        LevelForm &form = frmFirst();
-        form.showForm();
-        form.menHigh_Click();
-        QTest::mouseClick(&form.control("cmdStart"), Qt::LeftButton);
-        QTest::keyClick(form.windowHandle(), Qt::Key_F4);
-        QCOMPARE(form.roundState().NextNumber, 0);
-        QVERIFY(form.isControlShown("cmdStart"));
+        QVERIFY(!frmFirst().isVisible() && !frmThird().isVisible());
+        frmSecond().menEnd_Click();  // the program's own end still closes them all
+        QVERIFY(test::loadedFormNames().isEmpty());
     }
 };
 
