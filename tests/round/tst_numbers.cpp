@@ -5,7 +5,6 @@
 #include "support/TestMain.h"
 #include <QTest>
 
-#include <cfloat>
 #include <cstdint>
 #include <functional>
 
@@ -28,13 +27,10 @@ private slots:
         QTest::newRow("byte counter reaching 255") << Step([] { add<std::uint8_t>(254, 1); }) << 0;
         QTest::newRow("byte sum past 255") << Step([] { add<std::uint8_t>(1, 255); }) << 6;
         QTest::newRow("16-bit 256 back to a byte") << Step([] { narrow<std::uint8_t>(std::int16_t(256)); }) << 6;
-        QTest::newRow("double sum overflowing") << Step([] { add(DBL_MAX, DBL_MAX); }) << 6;
         QTest::newRow("division by zero") << Step([] { divide(-5.0, 0.0); }) << 11;
         QTest::newRow("zero by zero is invalid") << Step([] { divide(0.0, 0.0); }) << 6;
-        QTest::newRow("255.5 rounds to 256") << Step([] { roundTo<std::uint8_t>(255.5f); }) << 6;
         QTest::newRow("empty caption") << Step([] { numberValue(""); }) << 13;
         QTest::newRow("caption with a trailing letter") << Step([] { numberValue("1x"); }) << 13;
-        QTest::newRow("caption of infinity") << Step([] { numberValue("inf"); }) << 13;
     }
 
     void stepsOutOfRangeOrTypeRaiseTheClassicError()

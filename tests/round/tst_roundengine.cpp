@@ -191,6 +191,10 @@ private slots:
             round.click(2);
         for (int number = 1; number < boardSize; ++number)
             round.click(number);
+        // Every click shows the points and the next number; only right clicks grey their button.
+        QCOMPARE(round.log.filter("disable").size(), boardSize - 1);
+        QCOMPARE(round.log.contains("lblPoints=-5"), wrongClicks > 0);
+        QVERIFY(round.log.contains("lblNext=" + QString::number(boardSize)));
         round.log.clear();
         round.click(boardSize);
         const QStringList finish = {"disable " + QString::number(round.indexOf(boardSize)), "clock",

@@ -33,7 +33,7 @@ class ScriptedDialogs final : public ui::Dialogs
 {
 public:
     struct Shown { QString prompt; QString title; };
-    std::vector<Shown> messages, inputs, warnings;
+    std::vector<Shown> messages, warnings;
     std::deque<ui::MessageAnswer> messageAnswers;
 
     ui::MessageAnswer messageBox(const QString &prompt, ui::MessageButtons buttons, const QString &title) override
@@ -45,11 +45,7 @@ public:
         messageAnswers.pop_front();
         return answer;
     }
-    std::optional<QString> inputBox(const QString &prompt, const QString &title) override
-    {
-        inputs.push_back({prompt, title});
-        return std::nullopt;
-    }
+    std::optional<QString> inputBox(const QString &, const QString &) override { return std::nullopt; }
     void warning(const QString &text, const QString &title) override { warnings.push_back({text, title}); }
 };
 
