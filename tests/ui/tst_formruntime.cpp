@@ -94,6 +94,30 @@ private slots:
         QCOMPARE(clicks, 1);
     }
 
+    void returnAndEscapePressTheDefaultAndCancelButtons_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("pressed");
+        QTest::newRow("Return") << int(Qt::Key_Return) << "cmdFirst";
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << "cmdNext";
+    }
+
+    void returnAndEscapePressTheDefaultAndCancelButtons()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, pressed);
+        ui::FormDesign design = twoButtons(true);
+        design.controls[0].role = ui::ButtonRole::Default;
+        design.controls[1].role = ui::ButtonRole::Cancel;
+        ui::Form form(design);
+        QString clicked;
+        for (const char *name : {"cmdFirst", "cmdNext"})
+            connect(&form.controlAs<QPushButton>(name), &QPushButton::clicked, this, [&clicked, name] { clicked = name; });
+        form.showForm();
+        QTest::keyClick(&form, Qt::Key(key));
+        QTRY_COMPARE(clicked, pressed);
+    }
+
     // A greyed level window's close box ended the game while the high-score window was open.
     void aDisabledWindowIgnoresTheCloseBox()
     {
