@@ -5,7 +5,6 @@
 #include "support/WindowTestSupport.h"
 
 #include "support/TestMain.h"
-#include <QLabel>
 #include <QTest>
 
 using namespace lumora;
@@ -18,86 +17,40 @@ private slots:
     void initTestCase() { test::prepareProgram(); }
     void cleanup() { test::discardAllWindows(); }
 
-    void mainShowsTheSplashWithTheVersionText()
-    {
-        Main();
-        QCOMPARE(test::loadedFormNames(), QStringList{"frmSplash"});
-        QVERIFY(frmSplash().isVisible());
-        QCOMPARE(frmSplash().caption("lblVersion"), QStringLiteral("Version 2.1.7"));
-        QVERIFY(frmSplash().windowTitle().isEmpty());
-        QVERIFY(!frmSplash().controlAs<QLabel>("imgLogo").pixmap().isNull());
-        QVERIFY(!frmSplash().windowIcon().isNull());
-    }
-
-    void everyCharacterKeyDismissesTheSplash_data()
+    // A key (or, without one, a click on the element) dismisses the splash for the level choice.
+    void theSplashGoesOnACharacterKeyOrAClickOnMostOfIt_data()
     {
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");
-        QTest::newRow("letter") << int(Qt::Key_A) << int(Qt::NoModifier);
-        QTest::newRow("digit") << int(Qt::Key_7) << int(Qt::NoModifier);
-        QTest::newRow("enter") << int(Qt::Key_Return) << int(Qt::NoModifier);
-        QTest::newRow("escape") << int(Qt::Key_Escape) << int(Qt::NoModifier);
-        QTest::newRow("space") << int(Qt::Key_Space) << int(Qt::NoModifier);
-        QTest::newRow("backspace") << int(Qt::Key_Backspace) << int(Qt::NoModifier);
-        QTest::newRow("shifted letter") << int(Qt::Key_B) << int(Qt::ShiftModifier);
+        QTest::addColumn<QString>("element");
+        QTest::addColumn<bool>("dismissed");
+        QTest::newRow("letter") << int(Qt::Key_A) << 0 << "" << true;
+        QTest::newRow("shifted letter") << int(Qt::Key_B) << int(Qt::ShiftModifier) << "" << true;
+        QTest::newRow("space") << int(Qt::Key_Space) << 0 << "" << true;
+        QTest::newRow("escape") << int(Qt::Key_Escape) << 0 << "" << true;
+        QTest::newRow("alt with a letter") << int(Qt::Key_A) << int(Qt::AltModifier) << "" << false;
+        QTest::newRow("arrow") << int(Qt::Key_Left) << 0 << "" << false;
+        QTest::newRow("shift alone") << int(Qt::Key_Shift) << 0 << "" << false;
+        QTest::newRow("click on the frame") << 0 << 0 << "Frame1" << true;
+        QTest::newRow("click on the logo") << 0 << 0 << "imgLogo" << true;
+        QTest::newRow("click on the warning") << 0 << 0 << "lblWarning" << true;
+        QTest::newRow("click on the version") << 0 << 0 << "lblVersion" << false;
     }
 
-    void everyCharacterKeyDismissesTheSplash()
+    void theSplashGoesOnACharacterKeyOrAClickOnMostOfIt()
     {
         QFETCH(int, key);
         QFETCH(int, modifiers);
+        QFETCH(QString, element);
+        QFETCH(bool, dismissed);
         Main();
-        QTest::keyClick(&frmSplash(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        QCOMPARE(test::loadedFormNames(), QStringList{"frmMain"});
-        QVERIFY(frmMain().isVisible());
-    }
-
-    void keysWithoutACharacterLeaveTheSplash_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::newRow("arrow") << int(Qt::Key_Left);
-        QTest::newRow("function key") << int(Qt::Key_F1);
-        QTest::newRow("shift alone") << int(Qt::Key_Shift);
-        QTest::newRow("ctrl alone") << int(Qt::Key_Control);
-        QTest::newRow("alt alone") << int(Qt::Key_Alt);
-    }
-
-    void keysWithoutACharacterLeaveTheSplash()
-    {
-        QFETCH(int, key);
-        Main();
-        QTest::keyClick(&frmSplash(), Qt::Key(key));
-        QCOMPARE(test::loadedFormNames(), QStringList{"frmSplash"});
-    }
-
-    void aClickOnAnyClickableElementDismissesTheSplash_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("index");
-        QTest::newRow("frame") << "Frame1" << -1;
-        QTest::newRow("logo") << "imgLogo" << -1;
-        QTest::newRow("company") << "lblCompany" << -1;
-        QTest::newRow("company product") << "lblCompanyProduct" << -1;
-        QTest::newRow("product name") << "lblProductName" << 0;
-        QTest::newRow("trade mark") << "lblProductName" << 2;
-        QTest::newRow("warning") << "lblWarning" << -1;
-    }
-
-    void aClickOnAnyClickableElementDismissesTheSplash()
-    {
-        QFETCH(QString, name);
-        QFETCH(int, index);
-        Main();
-        QWidget &element = frmSplash().control(name.toStdString(), index);
-        QTest::mouseClick(&element, Qt::LeftButton, {}, QPoint(2, 2));
-        QCOMPARE(test::loadedFormNames(), QStringList{"frmMain"});
-    }
-
-    void aClickOnTheVersionLabelLeavesTheSplash()
-    {
-        Main();
-        QTest::mouseClick(&frmSplash().control("lblVersion"), Qt::LeftButton, {}, QPoint(2, 2));
-        QCOMPARE(test::loadedFormNames(), QStringList{"frmSplash"});
+        QCOMPARE(frmSplash().caption("lblVersion"), QStringLiteral("Version 2.1.7"));
+        if (key)
+            QTest::keyClick(&frmSplash(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        else
+            QTest::mouseClick(&frmSplash().control(element.toStdString()), Qt::LeftButton, {}, QPoint(2, 2));
+        QCOMPARE(test::loadedFormNames(), QStringList{dismissed ? "frmMain" : "frmSplash"});
+        QVERIFY(ui::FormRegistry::loaded().front()->isVisible());
     }
 
     void choosingALevelLeavesExactlyThatLevelWindow_data()
@@ -117,14 +70,6 @@ private slots:
         QTest::mouseClick(&frmMain().control(button.toStdString()), Qt::LeftButton);
         QCOMPARE(test::loadedFormNames(), QStringList{window});
         QVERIFY(ui::FormRegistry::find(window.toStdString())->isVisible());
-    }
-
-    void theLevelButtonsAnswerTheirAccessKeys()
-    {
-        frmMain().showForm();
-        QTRY_VERIFY(frmMain().isActiveWindow());
-        QTest::keyClick(frmMain().windowHandle(), Qt::Key_S, Qt::AltModifier);
-        QTRY_COMPARE(test::loadedFormNames(), QStringList{"frmSecond"});
     }
 };
 

@@ -31,28 +31,24 @@ inline void playPerfectRound(LevelForm &form, FixedClock &clock, float start, fl
 {
     clock.seconds = start;
     form.cmdAgain_Click();
-    const int last = form.level().boardSize;
-    for (int number = 1; number < last; ++number)
+    for (int number = 1; number < form.level().boardSize; ++number)
         clickNumber(form, number);
     clock.seconds = end;
-    clickNumber(form, last);
+    clickNumber(form, form.level().boardSize);
 }
 
-// Ready leaves a fresh window alone; Playing has one right and one wrong click behind it;
-// Finished has played all the way (100 s to 130 s on the clock).
+// Playing has one right and one wrong click behind it (5 points, next is 2); Finished has played
+// a perfect round from 100 s to 130 s.
 inline void bringTo(LevelForm &form, FixedClock &clock, RoundPhase phase)
 {
-    if (phase == RoundPhase::Ready)
+    if (phase == RoundPhase::Finished)
+        playPerfectRound(form, clock, 100, 130);
+    if (phase != RoundPhase::Playing)
         return;
     clock.seconds = 100;
     form.cmdAgain_Click();
     clickNumber(form, 1);
     clickNumber(form, 3);
-    if (phase == RoundPhase::Playing)
-        return;
-    clock.seconds = 130;
-    for (int number = 2; number <= form.level().boardSize; ++number)
-        clickNumber(form, number);
 }
 
 } // namespace lumora::test

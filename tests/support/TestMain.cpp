@@ -3,16 +3,6 @@
 #include <QApplication>
 #include <QTest>
 
-namespace lumora::test {
-
-std::vector<TestClassFactory> &registeredTestClasses()
-{
-    static std::vector<TestClassFactory> classes;
-    return classes;
-}
-
-} // namespace lumora::test
-
 // Runs every registered class, each with the command line's options, and fails if any failed.
 int main(int argc, char *argv[])
 {

@@ -12,18 +12,15 @@ namespace lumora::test {
 
 using TestClassFactory = std::function<std::unique_ptr<QObject>()>;
 
-std::vector<TestClassFactory> &registeredTestClasses();
-
-template <typename TestClass>
-struct TestClassRegistration
+inline std::vector<TestClassFactory> &registeredTestClasses()
 {
-    TestClassRegistration()
-    {
-        registeredTestClasses().push_back([] { return std::make_unique<TestClass>(); });
-    }
-};
+    static std::vector<TestClassFactory> classes;
+    return classes;
+}
 
 } // namespace lumora::test
 
-#define LUMORA_REGISTER_TEST(TestClass) \
-    static const lumora::test::TestClassRegistration<TestClass> registration##TestClass;
+#define LUMORA_REGISTER_TEST(TestClass)                                                              \
+    static const bool registered##TestClass = (lumora::test::registeredTestClasses().push_back(     \
+                                                   [] { return std::unique_ptr<QObject>(new TestClass); }), \
+                                               true);

@@ -14,9 +14,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <deque>
-#include <string>
 #include <vector>
 
 namespace lumora::test {
@@ -29,16 +27,14 @@ public:
     float secondsSinceMidnight() override { return seconds; }
 };
 
-// Records every box and answers from a script, so no test waits for a person.
+// Records every box and answers from a script, then with Ok or No; every input is cancelled. No
+// test waits for a person.
 class ScriptedDialogs final : public ui::Dialogs
 {
 public:
     struct Shown { QString prompt; QString title; };
-    std::vector<Shown> messages;
-    std::vector<Shown> inputs;
-    std::vector<Shown> warnings;
+    std::vector<Shown> messages, warnings;
     std::deque<ui::MessageAnswer> messageAnswers;
-    std::deque<std::optional<QString>> inputAnswers;
 
     ui::MessageAnswer messageBox(const QString &prompt, ui::MessageButtons buttons, const QString &title) override
     {
@@ -49,17 +45,7 @@ public:
         messageAnswers.pop_front();
         return answer;
     }
-
-    std::optional<QString> inputBox(const QString &prompt, const QString &title) override
-    {
-        inputs.push_back({prompt, title});
-        if (inputAnswers.empty())
-            return std::nullopt;
-        auto answer = inputAnswers.front();
-        inputAnswers.pop_front();
-        return answer;
-    }
-
+    std::optional<QString> inputBox(const QString &, const QString &) override { return std::nullopt; }
     void warning(const QString &text, const QString &title) override { warnings.push_back({text, title}); }
 };
 

@@ -1,0 +1,133 @@
+#include "levels/LevelForm.h"
+#include "support/WindowTestSupport.h"
+#include "ui/Handler.h"
+
+#include "support/TestMain.h"
+#include <QPushButton>
+#include <QTest>
+
+#include <functional>
+
+using namespace lumora;
+using Step = std::function<void()>;
+Q_DECLARE_METATYPE(Step)
+
+namespace {
+
+// Two buttons side by side; the second one shown or not.
+ui::FormDesign twoButtons(bool secondShown)
+{
+    ui::FormDesign design{.name = "frmTwoButtons", .clientWidth = 3000, .clientHeight = 1000};
+    design.controls = {{.kind = ui::ControlKind::CommandButton, .name = "cmdFirst", .width = 900, .height = 400},
+                       {.kind = ui::ControlKind::CommandButton, .name = "cmdNext", .left = 1200, .width = 900,
+                        .height = 400, .visible = secondShown}};
+    return design;
+}
+
+} // namespace
+
+// The window runtime: errors a handler leaves untrapped, focus, and the close box.
+class FormRuntimeTest : public QObject
+{
+    Q_OBJECT
+
+    test::ScriptedDialogs m_dialogs;
+    ui::DialogsOverride m_useDialogs{m_dialogs};
+
+private slots:
+    void initTestCase() { test::prepareProgram(); }
+    void init() { m_dialogs = test::ScriptedDialogs{}; }
+    void cleanup() { test::discardAllWindows(); }
+
+    void anUntrappedErrorIsReportedOnceAndEndsTheProgram_data()
+    {
+        QTest::addColumn<Step>("step");
+        QTest::addColumn<QString>("report");
+        QTest::newRow("overflow") << Step([] { raise(ErrorCode::Overflow); }) << "実行時エラー '6':\n\nOverflow";
+        QTest::newRow("a board of 25 has no button 26") << Step([] { frmFirst().control("cmdNumbar", 26); })
+                                                        << "実行時エラー '340':\n\nControl array element does not exist";
+    }
+
+    void anUntrappedErrorIsReportedOnceAndEndsTheProgram()
+    {
+        QFETCH(Step, step);
+        QFETCH(QString, report);
+        frmFirst().showForm();
+        bool after = false;
+        ui::runHandler([&] {
+            step();
+            after = true;
+        });
+        QVERIFY(!after);
+        QCOMPARE(m_dialogs.messages.size(), std::size_t(1));
+        QCOMPARE(m_dialogs.messages.front().prompt, report);
+        QVERIFY(test::loadedFormNames().isEmpty());
+    }
+
+    // A hidden button kept the focus and still took Space.
+    void aHiddenOrDisabledButtonHandsTheFocusOn_data()
+    {
+        QTest::addColumn<bool>("hide");
+        QTest::addColumn<bool>("nextShown");
+        QTest::newRow("hidden, to the next button") << true << true;
+        QTest::newRow("hidden, to the window") << true << false;
+        QTest::newRow("disabled, to the window") << false << false;
+    }
+
+    void aHiddenOrDisabledButtonHandsTheFocusOn()
+    {
+        QFETCH(bool, hide);
+        QFETCH(bool, nextShown);
+        ui::Form form(twoButtons(nextShown));
+        auto &first = form.controlAs<QPushButton>("cmdFirst");
+        int clicks = 0;
+        connect(&first, &QPushButton::clicked, this, [&] {
+            ++clicks;
+            hide ? first.hide() : first.setEnabled(false);
+        });
+        form.showForm();
+        first.setFocus();
+        QTest::keyClick(&first, Qt::Key_Space);
+        QWidget *focus = form.focusWidget();
+        QCOMPARE(focus, nextShown ? &form.control("cmdNext") : &form);
+        QTest::keyClick(focus, Qt::Key_Space);
+        QCOMPARE(clicks, 1);
+    }
+
+    void returnAndEscapePressTheDefaultAndCancelButtons_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("pressed");
+        QTest::newRow("Return") << int(Qt::Key_Return) << "cmdFirst";
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << "cmdNext";
+    }
+
+    void returnAndEscapePressTheDefaultAndCancelButtons()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, pressed);
+        ui::FormDesign design = twoButtons(true);
+        design.controls[0].role = ui::ButtonRole::Default;
+        design.controls[1].role = ui::ButtonRole::Cancel;
+        ui::Form form(design);
+        QString clicked;
+        for (const char *name : {"cmdFirst", "cmdNext"})
+            connect(&form.controlAs<QPushButton>(name), &QPushButton::clicked, this, [&clicked, name] { clicked = name; });
+        form.showForm();
+        QTest::keyClick(&form, Qt::Key(key));
+        QTRY_COMPARE(clicked, pressed);
+    }
+
+    // A greyed level window's close box ended the game while the high-score window was open.
+    void aDisabledWindowIgnoresTheCloseBox()
+    {
+        ui::Form form(twoButtons(true));
+        form.showForm();
+        form.setEnabled(false);
+        QVERIFY(!form.close());
+        QVERIFY(form.isVisible());
+    }
+};
+
+LUMORA_REGISTER_TEST(FormRuntimeTest)
+#include "tst_formruntime.moc"
