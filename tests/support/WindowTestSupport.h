@@ -33,8 +33,9 @@ class ScriptedDialogs final : public ui::Dialogs
 {
 public:
     struct Shown { QString prompt; QString title; };
-    std::vector<Shown> messages, warnings;
+    std::vector<Shown> messages, inputs, warnings;
     std::deque<ui::MessageAnswer> messageAnswers;
+    std::deque<std::optional<QString>> inputAnswers;
 
     ui::MessageAnswer messageBox(const QString &prompt, ui::MessageButtons buttons, const QString &title) override
     {
@@ -45,7 +46,15 @@ public:
         messageAnswers.pop_front();
         return answer;
     }
-    std::optional<QString> inputBox(const QString &, const QString &) override { return std::nullopt; }
+    std::optional<QString> inputBox(const QString &prompt, const QString &title) override
+    {
+        inputs.push_back({prompt, title});
+        if (inputAnswers.empty())
+            return std::nullopt;
+        const std::optional<QString> answer = inputAnswers.front();
+        inputAnswers.pop_front();
+        return answer;
+    }
     void warning(const QString &text, const QString &title) override { warnings.push_back({text, title}); }
 };
 
