@@ -186,7 +186,7 @@ private slots:
         row("one point more in slot 3", stored, 3, 961, "x", "830,\"a\",490,\"b\",961,\"x\"\r\n"_ba);
         row("no file: the first record is 17 bytes", {}, 1, 830, "ab", "830,\"ab\",,,0,\"\"\r\n"_ba);
         row("empty fields: zero", ",,,,,\r\n"_ba, 2, 0, "x");
-        row("reset state: cancel saves an empty name", "0,\" \",0,\" \",0,\" \"\r\n"_ba, 2, 100, "", "0,\" \",100,\"\",0,\" \"\r\n"_ba);
+        row("reset state: cancel saves an empty name", kResetLine, 2, 100, "", "0,\" \",100,\"\",0,\" \"\r\n"_ba);
         row("a higher negative score beats a lower one", "-50,\"a\",-50,\"b\",-50,\"c\"\r\n"_ba, 1, -40, "x",
             "-40,\"x\",-50,\"b\",-50,\"c\"\r\n"_ba);
         row("another copy's record in another slot survives", "10,\"a\",20,\"b\",30,\"c\"\r\n"_ba, 1, 11, "me",
