@@ -1,15 +1,19 @@
 #include "scores/FileErrorText.h"
 #include "scores/HighScoreFile.h"
 #include "scores/HighScoreTestSupport.h"
+#include "scores/NameRule.h"
+#include "scores/RecordBoxes.h"
+#include "scores/RecordKeeper.h"
 
 #include "support/TestMain.h"
+#include "support/WindowTestSupport.h"
 #include <QDir>
+#include <QLockFile>
 #include <QTest>
 
 #include <cerrno>
 #include <csignal>
 #include <memory>
-#include <optional>
 #include <sys/resource.h>
 
 using namespace lumora;
@@ -27,34 +31,17 @@ FieldValue t(const QString &value) { return FieldValue::text(value); }
 const HighScoreTable kPrevious{n(1), t("old1"), n(2), t("old2"), 3, "old3"};
 const QByteArray kResetLine = "0,\" \",0,\" \",0,\" \"\r\n"_ba;
 
-// Kinds stay visible: #830 is a number, '830' a text, "empty" an empty field.
-QString describe(const HighScoreFields &fields)
-{
-    QStringList texts;
-    for (const FieldValue &value : fields) {
-        switch (value.kind()) {
-        case FieldValue::Kind::Empty: texts << "empty"; break;
-        case FieldValue::Kind::Number: texts << u'#' + value.displayText(); break;
-        case FieldValue::Kind::Text: texts << u'\'' + value.displayText() + u'\''; break;
-        }
-    }
-    return texts.join(" | ");
-}
+// Each name box as title | prompt.
+const QString kTitle = u"ハイスコア！！|"_s;
+const QString kPrompt = u"名前を入力して下さい!"_s;
 
-// Makes writing a regular file beyond `bytes` fail while it lives. Tests run as root, whom
-// permission bits do not stop; the file size limit holds for root too.
-struct FileSizeLimit
+// The real boxes the level windows use, shown through the shared fake of the program's dialogs.
+struct Fixture
 {
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &previous);
-        const rlimit limit{bytes, previous.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &previous); }
-
-    rlimit previous{};
+    test::TempHighScoreFile file;
+    test::ScriptedDialogs fake;
+    ui::DialogsOverride use{fake};
+    RecordBoxes boxes;
 };
 
 } // namespace
@@ -63,11 +50,15 @@ class HighScoreFileTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<test::TempHighScoreFile> m_file;
+    std::unique_ptr<Fixture> m;
 
 private slots:
-    void init() { m_file = std::make_unique<test::TempHighScoreFile>(); }
-    void cleanup() { m_file.reset(); }
+    void init()
+    {
+        m = std::make_unique<Fixture>();
+        highScores() = HighScoreTable();
+    }
+    void cleanup() { m.reset(); }
 
     void tablesReplaceTheFileAsExactBytesAndReadBack_data()
     {
@@ -89,72 +80,61 @@ private slots:
     {
         QFETCH(HighScoreFields, fields);
         QFETCH(QByteArray, bytes);
-        m_file->write(QByteArray(100, 'x'));
+        m->file.write(QByteArray(100, 'x'));
         QVERIFY(SaveHighScores(fields).saved());
-        QCOMPARE(m_file->bytes().toHex(' '), bytes.toHex(' '));
+        QCOMPARE(m->file.bytes().toHex(' '), bytes.toHex(' '));
         HighScoreTable loaded = kPrevious;
         QVERIFY(LoadHighScores(loaded).loaded());
-        QCOMPARE(describe(loaded.fields()), describe(fields));
+        QCOMPARE(encodeHighScoreLine(loaded.fields()).bytes.toHex(' '), bytes.toHex(' '));
     }
 
     void loadStoresEachFieldAsRead_data()
     {
         QTest::addColumn<QByteArray>("bytes");  // null: no file
         QTest::addColumn<int>("fieldsRead");
-        QTest::addColumn<QString>("table");
-        const QString previous = "#1 | 'old1' | #2 | 'old2' | #3 | 'old3'";
+        // The table as a save writes it: numbers bare, texts in quotes, empty fields as nothing.
+        QTest::addColumn<QByteArray>("table");
+        const QByteArray previous = "1,\"old1\",2,\"old2\",3,\"old3\""_ba;
         QTest::newRow("no file") << QByteArray() << 0 << previous;
         QTest::newRow("only a score and a name")
-            << "830,\"ab\"\r\n"_ba << 2 << "#830 | 'ab' | #2 | 'old2' | #3 | 'old3'";
-        QTest::newRow("empty fields") << ",,,,,\r\n"_ba << 6 << "empty | empty | empty | empty | #0 | ''";
+            << "830,\"ab\"\r\n"_ba << 2 << "830,\"ab\",2,\"old2\",3,\"old3\""_ba;
+        QTest::newRow("empty fields") << ",,,,,\r\n"_ba << 6 << ",,,,0,\"\""_ba;
         QTest::newRow("six fields over lines ended by CR LF, LF and CR")
-            << "830\r\n\"ab\"\n-7\r\"c d\"\r\n9,\"e\"\r\n"_ba << 6 << "#830 | 'ab' | #-7 | 'c d' | #9 | 'e'";
+            << "830\r\n\"ab\"\n-7\r\"c d\"\r\n9,\"e\"\r\n"_ba << 6 << "830,\"ab\",-7,\"c d\",9,\"e\""_ba;
         QTest::newRow("a fraction, a huge number, slot 3 rounded half to even")
-            << "1.5,\"a\",1e300,\"b\",2.5,\"c\""_ba << 6 << "#1.5 | 'a' | #1e+300 | 'b' | #2 | 'c'";
+            << "1.5,\"a\",1e300,\"b\",2.5,\"c\""_ba << 6 << "1.5,\"a\",1e+300,\"b\",2,\"c\""_ba;
         QTest::newRow("beyond 32 bits, slot 3 held at the top; negative zero")
             << "12345678901,\"a\",-0,\"b\",99999999999,\"c\""_ba << 6
-            << "#12345678901 | 'a' | #0 | 'b' | #2147483647 | 'c'";
+            << "12345678901,\"a\",0,\"b\",2147483647,\"c\""_ba;
         QTest::newRow("unquoted names; quotes inside them dropped")
-            << "1,ab,2, c \"d\" ,3,006"_ba << 6 << "#1 | 'ab' | #2 | 'c d' | #3 | '006'";
+            << "1,ab,2, c \"d\" ,3,006"_ba << 6 << "1,\"ab\",2,\"c d\",3,\"006\""_ba;
         QTest::newRow("spaces around fields, stray bytes after a closing quote")
-            << " 1 ,  \"a\"zz ,\t2\t, \"b\"\"\", 3.5 , \"c\" "_ba << 6 << "#1 | 'a' | #2 | 'b' | #4 | 'c'";
+            << " 1 ,  \"a\"zz ,\t2\t, \"b\"\"\", 3.5 , \"c\" "_ba << 6 << "1,\"a\",2,\"b\",4,\"c\""_ba;
+        // Invalid bytes load as U+001A, which the code page writes as 7F; an undefined code as ・ (81 45).
         QTest::newRow("invalid and unassigned Shift_JIS bytes")
             << "1,\"\xff\x80\xa0\",2,\x81\x7f\x88\x88,3,\"\x81\""_ba << 6
-            << u"#1 | '\x1a\x1a\x1a' | #2 | '\x1a\x1a・' | #3 | ''"_s;
+            << "1,\"\x7f\x7f\x7f\",2,\"\x7f\x7f\x81\x45\",3,\"\""_ba;
         QTest::newRow("NUL bytes")
-            << "1,\"a\0b\",2\0,\"\0\",3,\"c\""_ba << 6 << u"#1 | 'a\0b' | '2\0' | '\0' | #3 | 'c'"_s;
+            << "1,\"a\0b\",2\0,\"\0\",3,\"c\""_ba << 6 << "1,\"a\0b\",\"2\0\",\"\0\",3,\"c\""_ba;
         QTest::newRow("an unterminated quote runs to the end")
-            << "1,\"ab,2\r\n"_ba << 2 << "#1 | 'ab,2\r\n' | #2 | 'old2' | #3 | 'old3'";
+            << "1,\"ab,2\r\n"_ba << 2 << "1,\"ab,2\r\n\",2,\"old2\",3,\"old3\""_ba;
     }
 
     void loadStoresEachFieldAsRead()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(int, fieldsRead);
-        QFETCH(QString, table);
+        QFETCH(QByteArray, table);
         if (!bytes.isNull())
-            m_file->write(bytes);
+            m->file.write(bytes);
         HighScoreTable loaded = kPrevious;
         const LoadResult result = LoadHighScores(loaded);
-        QCOMPARE(describe(loaded.fields()), table);
+        // Also guards against a load giving a text that no save can write (U+FFFD from damaged
+        // bytes), which would make every later record fail.
+        QCOMPARE(encodeHighScoreLine(loaded.fields()).bytes, table + "\r\n");
         QCOMPARE(result.fieldsRead, fieldsRead);
         QCOMPARE(result.outcome, bytes.isNull() ? LoadOutcome::CannotOpen
                                  : fieldsRead == 6 ? LoadOutcome::Loaded : LoadOutcome::EndedEarly);
-        // Guards against a load giving a text that no save can write (U+FFFD from damaged bytes),
-        // which would make every later record fail.
-        QCOMPARE(encodeHighScoreLine(loaded.fields()).problem, QString());
-    }
-
-    void loadReadsOnlyTheStartOfAVeryLargeFile()
-    {
-        // The last quote stays open over a gigabyte of NUL bytes: the name stops where the read stops.
-        const QByteArray start = "1,\"a\",2,\"b\",3,\""_ba;
-        m_file->write(start);
-        QVERIFY(QFile::resize(m_file->path(), qint64(1) << 30));
-        HighScoreTable table;
-        QVERIFY(LoadHighScores(table).loaded());
-        QCOMPARE(table.HighScore3, 3);
-        QCOMPARE(table.HighName3.size(), kMaxHighScoreBytes - start.size());
     }
 
     void aFailedSaveLeavesTheOldFile_data()
@@ -172,16 +152,116 @@ private slots:
         QFETCH(QString, name);
         QFETCH(int, fileSizeLimit);
         QFETCH(SaveOutcome, outcome);
-        m_file->write(kResetLine);
-        std::optional<FileSizeLimit> limit;
-        if (fileSizeLimit)
-            limit.emplace(fileSizeLimit);
+        m->file.write(kResetLine);
+        // Tests run as root, whom permission bits do not stop; the file size limit holds for root too.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit previous{};
+        getrlimit(RLIMIT_FSIZE, &previous);
+        const rlimit limit{fileSizeLimit ? rlim_t(fileSizeLimit) : previous.rlim_cur, previous.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
         const SaveResult result = SaveHighScores(withSlot(resetHighScoreFields(), 2, 100, name));
-        limit.reset();
+        setrlimit(RLIMIT_FSIZE, &previous);
         QCOMPARE(result.outcome, outcome);
         QVERIFY(!result.reason.isEmpty());
-        QCOMPARE(m_file->bytes(), kResetLine);
-        QCOMPARE(QDir(m_file->folder()).entryList(QDir::Files), QStringList{"LumoraHigh.Dll"});
+        QCOMPARE(m->file.bytes(), kResetLine);
+        QCOMPARE(QDir(m->file.folder()).entryList(QDir::Files), QStringList{"LumoraHigh.Dll"});
+    }
+
+    void onlyAStrictlyHigherScoreIsSavedWithTheNameAsTyped_data()
+    {
+        QTest::addColumn<QByteArray>("file");  // null: no file
+        QTest::addColumn<QByteArray>("meanwhile");  // what another running copy saves after the load
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<double>("points");
+        QTest::addColumn<QString>("answer");  // empty: the prompt cancelled; when refused, "ok" follows
+        QTest::addColumn<QByteArray>("saved");  // null: no record, the file stays as it was
+        QTest::addColumn<QString>("refusal");  // why the answer was refused and asked for again
+        const auto row = [](const char *name, const QByteArray &file, int slot, double points, const QString &answer,
+                            const QByteArray &saved = {}, const QString &refusal = {}, const QByteArray &meanwhile = {}) {
+            QTest::newRow(name) << file << meanwhile << slot << points << answer << saved << refusal;
+        };
+        const QByteArray stored = "830,\"a\",490,\"b\",960,\"c\"\r\n"_ba;
+        const QByteArray texts = "\"100\",\"a\",\"inf\",\"b\",0,\"c\"\r\n"_ba;
+        row("an equal score", stored, 1, 830, "x");
+        row("one point more in slot 3", stored, 3, 961, "x", "830,\"a\",490,\"b\",961,\"x\"\r\n"_ba);
+        row("no file: the first record is 17 bytes", {}, 1, 830, "ab", "830,\"ab\",,,0,\"\"\r\n"_ba);
+        row("empty fields: zero", ",,,,,\r\n"_ba, 2, 0, "x");
+        row("reset state: cancel saves an empty name", kResetLine, 2, 100, "", "0,\" \",100,\"\",0,\" \"\r\n"_ba);
+        row("a higher negative score beats a lower one", "-50,\"a\",-50,\"b\",-50,\"c\"\r\n"_ba, 1, -40, "x",
+            "-40,\"x\",-50,\"b\",-50,\"c\"\r\n"_ba);
+        row("another copy's record in another slot survives", "10,\"a\",20,\"b\",30,\"c\"\r\n"_ba, 1, 11, "me",
+            "11,\"me\",25,\"other copy\",30,\"c\"\r\n"_ba, {}, "10,\"a\",25,\"other copy\",30,\"c\"\r\n"_ba);
+        row("a text spelling a number counts as it", texts, 1, 100, "x");
+        row("any other text counts as zero", texts, 2, 1, "x", "\"100\",\"a\",1,\"x\",0,\"c\"\r\n"_ba);
+        // A foreign slot too long to write back once refused every later record.
+        row("a slot too long to write back is reset", "1,\"x\"," + QByteArray(300'000, '9') + ",\"y\"", 1, 5, "me",
+            "5,\"me\",0,\" \",0,\"\"\r\n"_ba);
+        // Names as typed, and their bytes: what input methods type where code page 932 holds the
+        // character under another code is folded; a refused name is asked for again with the reason.
+        struct Typed { QString name; QByteArray bytes; QString refusal; };
+        const Typed names[] = {{u"\u301C"_s, "8160"}, {u"\u2016"_s, "8161"}, {u"\u2212"_s, "817C"},
+            {u"\u00A2"_s, "8191"}, {u"\u00A3"_s, "8192"}, {u"\u00AC"_s, "81CA"}, {u"\u2014"_s, "815C"}, {u"\u00A6"_s, "FA55"}, {u"\u203E"_s, "8150"},
+            {QString(kMaxNameLength, u'漢'), QByteArray("8ABF").repeated(kMaxNameLength)},
+            {QString(kMaxNameLength + 1, u'あ'), "6F6B", u"名前は 32767 文字までです。"_s},
+            {"a\"b", "6F6B", u"名前に \" は使えません。"_s}, {"a\nb", "6F6B", u"名前に改行は使えません。"_s},
+            {u"森😀"_s, "6F6B", u"「😀」は名前に使えません。"_s}, {u"a¥b"_s, "6F6B", u"「¥」は名前に使えません。"_s}};
+        for (const auto &[name, bytes, refusal] : names)
+            row(qPrintable(u"typed "_s + name.left(6).replace(u'\n', u'|')), {}, 1, 830, name,
+                "830,\""_ba + QByteArray::fromHex(bytes) + "\",,,0,\"\"\r\n"_ba, refusal);
+    }
+
+    void onlyAStrictlyHigherScoreIsSavedWithTheNameAsTyped()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, meanwhile);
+        QFETCH(int, slot);
+        QFETCH(double, points);
+        QFETCH(QString, answer);
+        QFETCH(QByteArray, saved);
+        QFETCH(QString, refusal);
+        if (!file.isNull())
+            m->file.write(file);
+        TryLoadHighScores();
+        if (!meanwhile.isNull())
+            m->file.write(meanwhile);
+        m->fake.inputAnswers = {answer.isEmpty() ? std::nullopt : std::optional(answer), u"ok"_s};
+        const RecordOutcome outcome = CheckHighScore(slot, points, m->boxes);
+        QCOMPARE(outcome, saved.isNull() ? RecordOutcome::NotARecord : RecordOutcome::Saved);
+        QStringList asked;
+        for (const auto &input : m->fake.inputs)
+            asked << input.title + u'|' + input.prompt;
+        QCOMPARE(asked, (saved.isNull()      ? QStringList()
+                         : refusal.isEmpty() ? QStringList{kTitle + kPrompt}
+                                             : QStringList{kTitle + kPrompt, kTitle + refusal + u'\n' + kPrompt}));
+        QCOMPARE(m->file.bytes(), saved.isNull() ? file : saved);
+    }
+
+    // Two copies at the name prompt of one level: the worse record, saved last, overwrote the better.
+    void aBetterRecordSavedMeanwhileByAnotherCopyStays()
+    {
+        TryLoadHighScores();
+        m->fake.inputAnswers = {u"AAA"_s, u"BBB"_s};
+        QCOMPARE(CheckHighScore(1, 125000, m->boxes), RecordOutcome::Saved);
+        QCOMPARE(CheckHighScore(1, 62500, m->boxes), RecordOutcome::BeatenMeanwhile);
+        QCOMPARE(m->file.bytes(), "125000,\"AAA\",,,0,\"\"\r\n"_ba);
+        QCOMPARE(m->fake.messages.size(), std::size_t(1));
+        QCOMPARE(m->fake.messages[0].prompt, u"その間に、より良い記録が保存されました。\n125000 点　AAA"_s);
+    }
+
+    // A copy that keeps the file locked must not make a save look done.
+    void aSaveWhileAnotherCopyHoldsTheLockIsReportedWithTheFileAndTheReason()
+    {
+        m->file.write(QByteArray());
+        QLockFile other(m->file.path() + ".lock");
+        QVERIFY(other.lock());
+        TryLoadHighScores();
+        m->fake.inputAnswers = {u"ab"_s};
+        QCOMPARE(CheckHighScore(1, 830, m->boxes), RecordOutcome::SaveFailed);
+        QCOMPARE(m->fake.warnings.size(), std::size_t(1));
+        QCOMPARE(m->fake.warnings[0].prompt, u"ハイスコアを保存できませんでした。\nファイル: "_s
+                                                 + QDir::toNativeSeparators(m->file.path())
+                                                 + u"\nほかのルモラ＋＋がファイルを使用中です。"_s);
+        QCOMPARE(m->file.bytes(), QByteArray());
     }
 
     void commonSystemReasonsAreToldInJapanese_data()
