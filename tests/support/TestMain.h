@@ -18,7 +18,12 @@ inline std::vector<TestClassFactory> &registeredTestClasses()
     return classes;
 }
 
+// A column of data-driven tests: the step a row runs.
+using Step = std::function<void()>;
+
 } // namespace lumora::test
+
+Q_DECLARE_METATYPE(lumora::test::Step)
 
 #define LUMORA_REGISTER_TEST(TestClass)                                                              \
     static const bool registered##TestClass = (lumora::test::registeredTestClasses().push_back(     \

@@ -3,14 +3,12 @@
 #include "ui/Handler.h"
 
 #include "support/TestMain.h"
+#include <QFontInfo>
 #include <QPushButton>
 #include <QTest>
 
-#include <functional>
-
 using namespace lumora;
-using Step = std::function<void()>;
-Q_DECLARE_METATYPE(Step)
+using test::Step;
 
 namespace {
 
@@ -26,7 +24,7 @@ ui::FormDesign twoButtons(bool secondShown)
 
 } // namespace
 
-// The window runtime: errors a handler leaves untrapped, focus, and the close box.
+// The window runtime: errors a handler leaves untrapped, focus, keys, the close box and fonts.
 class FormRuntimeTest : public QObject
 {
     Q_OBJECT
@@ -94,28 +92,19 @@ private slots:
         QCOMPARE(clicks, 1);
     }
 
-    void returnAndEscapePressTheDefaultAndCancelButtons_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<QString>("pressed");
-        QTest::newRow("Return") << int(Qt::Key_Return) << "cmdFirst";
-        QTest::newRow("Escape") << int(Qt::Key_Escape) << "cmdNext";
-    }
-
     void returnAndEscapePressTheDefaultAndCancelButtons()
     {
-        QFETCH(int, key);
-        QFETCH(QString, pressed);
         ui::FormDesign design = twoButtons(true);
         design.controls[0].role = ui::ButtonRole::Default;
         design.controls[1].role = ui::ButtonRole::Cancel;
         ui::Form form(design);
-        QString clicked;
+        QStringList clicked;
         for (const char *name : {"cmdFirst", "cmdNext"})
-            connect(&form.controlAs<QPushButton>(name), &QPushButton::clicked, this, [&clicked, name] { clicked = name; });
+            connect(&form.controlAs<QPushButton>(name), &QPushButton::clicked, this, [&clicked, name] { clicked << name; });
         form.showForm();
-        QTest::keyClick(&form, Qt::Key(key));
-        QTRY_COMPARE(clicked, pressed);
+        QTest::keyClick(&form, Qt::Key_Return);
+        QTest::keyClick(&form, Qt::Key_Escape);
+        QTRY_COMPARE(clicked, (QStringList{"cmdFirst", "cmdNext"}));
     }
 
     // A greyed level window's close box ended the game while the high-score window was open.
@@ -126,6 +115,29 @@ private slots:
         form.setEnabled(false);
         QVERIFY(!form.close());
         QVERIFY(form.isVisible());
+    }
+
+    // A face no machine has draws its stand-in; an installed face wins over its stand-in, as a real
+    // Windows face does where it is installed.
+    void aFaceIsDrawnWhereInstalledAndByItsStandInElsewhere_data()
+    {
+        QTest::addColumn<QString>("requested");
+        QTest::addColumn<QString>("drawn");
+        QTest::newRow("missing") << "Lumora Missing Face" << "IPAPGothic";
+        QTest::newRow("installed") << "IPAMincho" << "IPAMincho";
+    }
+
+    void aFaceIsDrawnWhereInstalledAndByItsStandInElsewhere()
+    {
+        QFETCH(QString, requested);
+        QFETCH(QString, drawn);
+        static constexpr ui::FontSubstitute kFaces[] = {
+            {"Lumora Missing Face", "IPAPGothic"},
+            {"IPAMincho", "Liberation Serif"},
+        };
+        ui::installFontSubstitutes(kFaces);
+        QCOMPARE(QFontInfo(ui::toQFont({requested.toStdString()})).family(), drawn);
+        QCOMPARE(QFontInfo(QFont(requested)).family(), drawn);
     }
 };
 
