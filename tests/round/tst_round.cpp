@@ -125,13 +125,7 @@ private slots:
     {
         QFETCH(Step, step);
         QFETCH(int, error);
-        int raised = 0;
-        try {
-            step();
-        } catch (const RuntimeError &runtimeError) {
-            raised = runtimeError.number();
-        }
-        QCOMPARE(raised, error);
+        QCOMPARE(test::raisedError(step), error);
     }
 
     void numbersShowAsPlainDigitsAndReadBack_data()

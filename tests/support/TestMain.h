@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/RuntimeError.h"
+
 #include <QObject>
 
 #include <functional>
@@ -20,6 +22,18 @@ inline std::vector<TestClassFactory> &registeredTestClasses()
 
 // A column of data-driven tests: the step a row runs.
 using Step = std::function<void()>;
+
+// The number of the run-time error `call` raises, 0 for none.
+template <typename Call>
+int raisedError(Call call)
+{
+    try {
+        call();
+    } catch (const RuntimeError &error) {
+        return error.number();
+    }
+    return 0;
+}
 
 } // namespace lumora::test
 
