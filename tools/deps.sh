@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs whatever the build, the tests and the game need on Debian 12 (as root). Quick when
-# everything is there already.
+# Installs whatever the build, the tests and the game need on Debian 12 (as root), or only the
+# packages named on the command line (a gate's own needs). Quick when everything is there already.
 set -euo pipefail
 
-packages=(
+packages=("$@")
+((${#packages[@]})) || packages=(
   g++ cmake ninja-build pkgconf
   qt6-base-dev qt6-base-dev-tools
   fonts-ipafont fonts-ipaexfont fonts-liberation2
