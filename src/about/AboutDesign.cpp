@@ -1,5 +1,5 @@
 #include "about/AboutDesign.h"
-#include "ui/designs/Fonts.h"
+#include "ui/DesignFonts.h"
 
 namespace lumora::ui {
 

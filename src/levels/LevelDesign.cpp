@@ -1,6 +1,6 @@
 #include "levels/LevelDesign.h"
 #include "round/LevelParams.h"
-#include "ui/designs/Fonts.h"
+#include "ui/DesignFonts.h"
 
 namespace lumora::ui {
 

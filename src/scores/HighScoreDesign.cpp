@@ -1,5 +1,5 @@
 #include "scores/HighScoreDesign.h"
-#include "ui/designs/Fonts.h"
+#include "ui/DesignFonts.h"
 
 namespace lumora::ui {
 

@@ -1,5 +1,6 @@
 #include "ui/Fonts.h"
 
+#include "ui/FontFiles.h"
 #include "ui/Metrics.h"
 
 #include <QFontDatabase>
@@ -26,6 +27,7 @@ void installFontSubstitutes(std::span<const FontSubstitute> substitutes)
     // substitution for every name, and a font that names a missing face makes Qt sort every
     // installed font for fallbacks before it reaches a substitute. Where the real face is
     // installed (Windows), it wins; where neither is listed, Qt resolves the name as before.
+    loadProgramFonts();
     const QStringList installed = QFontDatabase::families();
     for (const auto &s : substitutes) {
         const QString requested = QString::fromUtf8(s.requested);
