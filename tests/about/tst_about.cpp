@@ -1,6 +1,7 @@
 #include "about/AboutForm.h"
 #include "about/CommonDialog.h"
 #include "about/DetachedProgramStarter.h"
+#include "about/FakeSysInfo.h"
 #include "about/GetKeyValue.h"
 #include "about/HelpViewer.h"
 #include "about/LinuxRegistry.h"
@@ -19,59 +20,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <cstring>
-#include <map>
-#include <utility>
-
 using namespace lumora;
-
-// The registry, disk, process table and message box held in memory. It counts the keys left open
-// and remembers the messages and what it started; only the files in `existing` can be started.
-class FakeSysInfo : public Registry, public FileLookup, public ProgramStarter,
-                    public MessageSink
-{
-public:
-    std::map<std::string, std::map<std::string, std::pair<std::uint32_t, std::string>>> keys;  // type, bytes
-    int openKeys = 0;
-    std::string offeredBuffer;
-    QStringList existing, started, shown;
-    std::string openedKey;
-
-    std::int32_t RegOpenKeyExA(HKEY root, const std::string &subKey, std::uint32_t, std::uint32_t,
-                               HKEY &opened) override
-    {
-        if (root != HKEY_LOCAL_MACHINE || !keys.contains(subKey))
-            return 2;  // ERROR_FILE_NOT_FOUND
-        openedKey = subKey;
-        opened = ++openKeys;
-        return ERROR_SUCCESS;
-    }
-
-    std::int32_t RegQueryValueExA(HKEY, const std::string &valueName, std::uint32_t &valueType,
-                                  unsigned char *data, std::uint32_t &dataSize) override
-    {
-        offeredBuffer.assign(data, data + dataSize);
-        if (!keys[openedKey].contains(valueName))
-            return 2;  // ERROR_FILE_NOT_FOUND
-        const auto &[type, bytes] = keys[openedKey][valueName];
-        if (std::exchange(dataSize, std::uint32_t(bytes.size())) < bytes.size())
-            return 234;  // ERROR_MORE_DATA
-        valueType = type;
-        std::memcpy(data, bytes.data(), dataSize);
-        return ERROR_SUCCESS;
-    }
-
-    std::int32_t RegCloseKey(HKEY) override { return --openKeys, ERROR_SUCCESS; }
-    bool fileExists(const std::string &path) override { return existing.contains(path.c_str()); }
-    void showMessage(const std::string &text) override { shown << QString::fromStdString(text); }
-
-    void start(const std::string &path) override
-    {
-        started << path.c_str();
-        if (!existing.contains(path.c_str()))
-            raise(ErrorCode::FileNotFound);
-    }
-};
+using lumora::test::FakeSysInfo;
 
 // Reading the registry, finding and starting the system-information tool, and the About window and
 // help viewer as the level windows reach them.
