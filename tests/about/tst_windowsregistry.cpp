@@ -38,17 +38,23 @@ class tst_windowsregistry : public QObject
         QCOMPARE(status, 0);
     }
 
-    bool keyExists(const char *key)
+    static bool stored(const char *key, const char *name)
     {
-        HKEY opened = nullptr;
-        return RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_READ, &opened) == 0 && RegCloseKey(opened) == 0;
+        return RegGetValueA(HKEY_LOCAL_MACHINE, key, name, RRF_RT_ANY, nullptr, nullptr, nullptr) == 0;
+    }
+
+    static bool eitherStored()
+    {
+        return stored(lumora::kSysInfoToolKey, lumora::kSysInfoToolValue)
+               || stored(lumora::kSysInfoLocationKey, lumora::kSysInfoLocationValue);
     }
 
 private slots:
     void initTestCase()
     {
-        if (keyExists(lumora::kSysInfoToolKey) || keyExists(lumora::kSysInfoLocationKey))
-            QSKIP("this machine names a system-information tool of its own; its keys are left alone");
+        // Wine's registry has the first key, without a value.
+        if (eitherStored())
+            QSKIP("this machine names a system-information tool of its own; it is left alone");
         QVERIFY(QDir(m_folder.path()).mkdir("empty"));
         for (const char *tool : {"info.exe", "MSINFO32.EXE"})
             QVERIFY(QFile(m_folder.filePath(tool)).open(QIODevice::WriteOnly));
@@ -56,25 +62,25 @@ private slots:
 
     void cleanup()
     {
-        RegDeleteKeyA(HKEY_LOCAL_MACHINE, lumora::kSysInfoToolKey);
-        RegDeleteKeyA(HKEY_LOCAL_MACHINE, lumora::kSysInfoLocationKey);
-        QVERIFY(!keyExists(lumora::kSysInfoToolKey) && !keyExists(lumora::kSysInfoLocationKey));
+        RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, lumora::kSysInfoToolKey, lumora::kSysInfoToolValue);
+        RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, lumora::kSysInfoLocationKey, lumora::kSysInfoLocationValue);
+        QVERIFY(!eitherStored());
     }
 
     void theToolIsFoundThroughTheRegistry_data()
     {
         QTest::addColumn<uint>("toolType");
-        QTest::addColumn<QByteArray>("tool");      // the first key's PATH; null: no such key
-        QTest::addColumn<QByteArray>("folder");    // the second key's MSINFO; null: no such key
+        QTest::addColumn<QByteArray>("tool");      // the first key's PATH; null: none
+        QTest::addColumn<QByteArray>("folder");    // the second key's MSINFO; null: none
         QTest::addColumn<QByteArray>("toolRead");  // what GetKeyValue makes of PATH; null: false
         QTest::addColumn<QByteArray>("started");   // what was started, or tried; null: nothing
         QTest::addColumn<bool>("unavailable");     // the message shown
         const QByteArray info = "<folder>\\info.exe", gone = "<folder>\\gone.exe", none;
-        QTest::newRow("both keys") << uint(REG_SZ) << info << QByteArray("<folder>") << info << info << false;
-        QTest::newRow("the tool's key only") << uint(REG_SZ) << info << none << info << info << false;
-        QTest::newRow("the folder's key only") << uint(REG_SZ) << none << QByteArray("<folder>") << none
+        QTest::newRow("both values") << uint(REG_SZ) << info << QByteArray("<folder>") << info << info << false;
+        QTest::newRow("the tool's value only") << uint(REG_SZ) << info << none << info << info << false;
+        QTest::newRow("the folder's value only") << uint(REG_SZ) << none << QByteArray("<folder>") << none
                                                << QByteArray("<folder>\\MSINFO32.EXE") << false;
-        QTest::newRow("neither key") << uint(REG_SZ) << none << none << none << none << true;
+        QTest::newRow("neither value") << uint(REG_SZ) << none << none << none << none << true;
         // Found, but the text is left as it was: an empty path, which cannot start.
         QTest::newRow("a value of the wrong type") << uint(REG_EXPAND_SZ) << info << none
                                                    << QByteArray("as passed") << QByteArray("") << true;
