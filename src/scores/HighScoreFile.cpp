@@ -1,6 +1,7 @@
 #include "scores/HighScoreFile.h"
 
 #include "scores/FileErrorText.h"
+#include "scores/HighScorePlaces.h"
 #include "scores/RegularFile.h"
 
 #include <QDir>
@@ -8,7 +9,6 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSaveFile>
-#include <QStandardPaths>
 
 namespace lumora {
 
@@ -74,15 +74,12 @@ SaveResult lockFailure(const QString &path, const QString &lockPath, const QStri
 
 QString HighScoreFile()
 {
-    if (!fileOverride().isEmpty())
-        return fileOverride();
-#ifdef Q_OS_WIN
-    // C:\Windows\System\LumoraHigh.Dll, written with Qt's separator; messages show it natively.
-    return QStringLiteral("C:/Windows/System/LumoraHigh.Dll");
-#else
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
-           + QStringLiteral("/LumoraHigh.Dll");
-#endif
+    return fileOverride().isEmpty() ? platformLoadFile() : fileOverride();
+}
+
+QString highScoreSaveFile()
+{
+    return fileOverride().isEmpty() ? platformSaveFile() : fileOverride();
 }
 
 void setHighScoreFileOverride(const QString &path)
@@ -100,7 +97,7 @@ LoadResult LoadHighScores(HighScoreTable &table)
 
 SaveResult SaveHighScores(const HighScoreFields &fields)
 {
-    const QString path = HighScoreFile();
+    const QString path = highScoreSaveFile();
     const EncodedLine line = encodeHighScoreLine(fields);
     if (!line.problem.isEmpty())
         return {SaveOutcome::NameNotWritable, path, line.problem};
@@ -130,7 +127,7 @@ SaveResult SaveHighScores(const HighScoreFields &fields)
 SaveResult UpdateHighScores(const HighScoreTable &table,
                             const std::function<std::optional<HighScoreFields>(const HighScoreTable &)> &update)
 {
-    const QString path = HighScoreFile();
+    const QString path = highScoreSaveFile();
     if (const std::optional<SaveResult> failure = makeFolderOf(path))
         return *failure;
     const QString lockPath = path + QStringLiteral(".lock");

@@ -1,6 +1,7 @@
 #include "scores/CodePage932.h"
 #include "scores/FileErrorText.h"
 #include "scores/HighScoreFile.h"
+#include "scores/HighScorePlaces.h"
 #include "scores/HighScoreTestSupport.h"
 #include "scores/NameRule.h"
 #include "scores/RecordBoxes.h"
@@ -297,6 +298,31 @@ private slots:
             QCOMPARE(encodeCp932(text).value_or(QByteArray()).toHex(' '), bytes.toHex(' '));
         if (ways == "write" && bytes.isNull())
             QVERIFY(!encodeCp932(text));
+    }
+
+    // On Windows a standard user cannot write the fixed place: records go where the old 32-bit game's
+    // went, its VirtualStore copy, and come back from there.
+    void windowsRecordsLiveWhereTheOldGameKeptThem_data()
+    {
+        QTest::addColumn<bool>("copyExists");
+        QTest::addColumn<bool>("fixedWritable");
+        QTest::addColumn<QString>("load");
+        QTest::addColumn<QString>("save");
+        QTest::newRow("neither: the copy is made") << false << false << "fixed" << "copy";
+        QTest::newRow("the fixed place writable") << false << true << "fixed" << "fixed";
+        QTest::newRow("the copy exists") << true << false << "copy" << "copy";
+        QTest::newRow("the copy exists, the fixed place writable") << true << true << "copy" << "copy";
+    }
+
+    void windowsRecordsLiveWhereTheOldGameKeptThem()
+    {
+        QFETCH(bool, copyExists);
+        QFETCH(bool, fixedWritable);
+        QFETCH(QString, load);
+        QFETCH(QString, save);
+        const WindowsPlaces places{"fixed", "copy", copyExists, fixedWritable};
+        QCOMPARE(loadPlace(places), load);
+        QCOMPARE(savePlace(places), save);
     }
 
     void commonSystemReasonsAreToldInJapanese_data()
