@@ -57,7 +57,7 @@ QString lockFailureReason(const QString &lockPath)
     if (!probe.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
         return fileErrorText(probe.errorString());
     const bool written = writeAll(probe, QByteArray(kLockFileBytes, ' '));
-    const QString reason = written ? QString() : fileErrorText(probe.errorString());
+    QString reason = written ? QString() : fileErrorText(probe.errorString());
     probe.remove();
     return reason;
 }

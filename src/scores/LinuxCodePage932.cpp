@@ -59,7 +59,8 @@ public:
     }
 
 private:
-    static inline const iconv_t kInvalid = reinterpret_cast<iconv_t>(-1);
+    // iconv_open's value for failure.
+    static inline const iconv_t kInvalid = reinterpret_cast<iconv_t>(-1); // NOLINT(performance-no-int-to-ptr)
     iconv_t m_cd;
 };
 
@@ -100,7 +101,7 @@ QByteArray encodeUnit(char16_t unit)
     }
     static Iconv fromUtf16("CP932", "UTF-16LE");
     const char utf16le[] = {char(unit & 0xFF), char(unit >> 8)};
-    const QByteArray bytes = fromUtf16.convert(QByteArrayView(utf16le, 2));
+    QByteArray bytes = fromUtf16.convert(QByteArrayView(utf16le, 2));
     // glibc writes a few characters as JIS look-alikes (¥ as 5C, — as 81 5C); Windows refuses
     // every character whose bytes do not read back as itself.
     if (bytes.size() != 2 || decodePair(static_cast<unsigned char>(bytes[0]), static_cast<unsigned char>(bytes[1])) != unit)
