@@ -25,4 +25,16 @@ QString fileErrorText(const QString &systemText)
     return systemText;
 }
 
+QString notARegularFileText(FileKind kind)
+{
+    switch (kind) {
+    case FileKind::Folder: return QStringLiteral("ファイルの代わりにフォルダーがあります");
+    case FileKind::Pipe: return QStringLiteral("ファイルの代わりに名前付きパイプがあります");
+    case FileKind::Socket: return QStringLiteral("ファイルの代わりにソケットがあります");
+    case FileKind::Device: return QStringLiteral("ファイルの代わりにデバイスがあります");
+    case FileKind::Other: break;
+    }
+    return QStringLiteral("通常のファイルではありません");
+}
+
 } // namespace lumora

@@ -10,12 +10,17 @@
 
 namespace lumora {
 
-// Where the high-score file lives: the fixed Windows path on Windows, elsewhere LumoraHigh.Dll in
-// the player's application data folder.
+// The high-score file a load reads: on Windows the fixed path C:\Windows\System\LumoraHigh.Dll or
+// the player's VirtualStore copy of it, elsewhere LumoraHigh.Dll in the player's application data
+// folder.
 QString HighScoreFile();
 
-// Points HighScoreFile() elsewhere; an empty path restores the real location. For tests only,
-// so that no test reaches the player's file.
+// The file a save writes, and the lock beside it: HighScoreFile(), but on Windows the VirtualStore
+// copy when the fixed place cannot be written.
+QString highScoreSaveFile();
+
+// Points both elsewhere; an empty path restores the real location. For tests only, so that no
+// test reaches the player's file.
 void setHighScoreFileOverride(const QString &path);
 
 // Reads HighScoreFile() into `table` (see readHighScores). Shows nothing to the player.

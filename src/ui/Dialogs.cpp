@@ -17,14 +17,23 @@ QString titleOrApplication(const QString &title)
     return title.isEmpty() ? applicationTitle() : title;
 }
 
+// Names from the high-score file reach these boxes: they show text as it stands, never as markup.
+class PlainMessageBox final : public QMessageBox
+{
+public:
+    PlainMessageBox(Icon icon, const QString &title, const QString &text)
+        : QMessageBox(icon, titleOrApplication(title), text, NoButton, QApplication::activeWindow())
+    {
+        setTextFormat(Qt::PlainText);
+    }
+};
+
 class QtDialogs final : public Dialogs
 {
 public:
     MessageAnswer messageBox(const QString &prompt, MessageButtons buttons, const QString &title) override
     {
-        QMessageBox box(QMessageBox::NoIcon, titleOrApplication(title), prompt, QMessageBox::NoButton,
-                        QApplication::activeWindow());
-        box.setTextFormat(Qt::PlainText);
+        PlainMessageBox box(QMessageBox::NoIcon, title, prompt);
         if (buttons == MessageButtons::Ok) {
             box.setDefaultButton(box.addButton(QMessageBox::Ok));
             box.exec();
@@ -52,9 +61,8 @@ public:
 
     void warning(const QString &text, const QString &title) override
     {
-        QMessageBox box(QMessageBox::Warning, titleOrApplication(title), text, QMessageBox::Ok,
-                        QApplication::activeWindow());
-        box.setTextFormat(Qt::PlainText);
+        PlainMessageBox box(QMessageBox::Warning, title, text);
+        box.addButton(QMessageBox::Ok);
         box.exec();
     }
 };

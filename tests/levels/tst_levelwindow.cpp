@@ -93,25 +93,28 @@ private slots:
     // Mid-round, F4 deals afresh and the entry for the window's own level changes nothing.
     void f4DealsAfreshAndTheOwnLevelEntryChangesNothing_data()
     {
-        QTest::addColumn<bool>("f4");
-        QTest::addColumn<int>("nextNumber");
-        QTest::newRow("F4") << true << 1;
-        QTest::newRow("own level entry") << false << 2;
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QString>("entry");  // empty: F4
+        QTest::newRow("F4") << int(Level::Intermediate) << "";
+        QTest::newRow("初級's own entry") << int(Level::Beginner) << "menFirst";
+        QTest::newRow("中級's own entry") << int(Level::Intermediate) << "menSecond";
+        QTest::newRow("上級's own entry") << int(Level::Advanced) << "menThird";
     }
 
     void f4DealsAfreshAndTheOwnLevelEntryChangesNothing()
     {
-        QFETCH(bool, f4);
-        QFETCH(int, nextNumber);
-        LevelForm &form = frmSecond();
+        QFETCH(int, level);
+        QFETCH(QString, entry);
+        LevelForm &form = levelForm(Level(level));
         form.showForm();
         QTRY_VERIFY(form.isActiveWindow());
         test::bringTo(form, m_clock, RoundPhase::Playing);
-        f4 ? QTest::keyClick(form.windowHandle(), Qt::Key_F4) : form.menuEntry("menSecond").trigger();
-        QCOMPARE(test::loadedFormNames(), QStringList{"frmSecond"});
-        QCOMPARE(form.roundState().NextNumber, nextNumber);
+        const bool f4 = entry.isEmpty();
+        f4 ? QTest::keyClick(form.windowHandle(), Qt::Key_F4) : form.menuEntry(entry.toStdString()).trigger();
+        QCOMPARE(test::loadedFormNames(), QStringList{QString::fromStdString(form.formName())});
+        QCOMPARE(form.roundState().NextNumber, f4 ? 1 : 2);
         QCOMPARE(form.roundState().Points, f4 ? 0.0 : 5.0);
-        QVERIFY(form.menuEntry("menSecond").isChecked());
+        QVERIFY(form.menuEntry(f4 ? "menSecond" : entry.toStdString()).isChecked());
     }
 
     void switchingThereAndBackAbandonsTheRoundForOneFreshWindow()

@@ -30,9 +30,11 @@ public:
         QCOMPARE(file.write(bytes), bytes.size());
     }
 
-    QByteArray bytes() const
+    QByteArray bytes() const { return bytesOf(path()); }
+
+    static QByteArray bytesOf(const QString &path)
     {
-        QFile file(path());
+        QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 

@@ -1,5 +1,7 @@
+#include "scores/CodePage932.h"
 #include "scores/FileErrorText.h"
 #include "scores/HighScoreFile.h"
+#include "scores/HighScorePlaces.h"
 #include "scores/HighScoreTestSupport.h"
 #include "scores/NameRule.h"
 #include "scores/RecordBoxes.h"
@@ -12,9 +14,7 @@
 #include <QTest>
 
 #include <cerrno>
-#include <csignal>
 #include <memory>
-#include <sys/resource.h>
 
 using namespace lumora;
 using namespace Qt::StringLiterals;
@@ -34,6 +34,9 @@ const QByteArray kResetLine = "0,\" \",0,\" \",0,\" \"\r\n"_ba;
 // Each name box as title | prompt.
 const QString kTitle = u"ハイスコア！！|"_s;
 const QString kPrompt = u"名前を入力して下さい!"_s;
+const QString kControl = u"名前に制御文字は使えません。"_s;
+// After a refusal the fake answers ¥, refused too, then o〜, saved as o～.
+constexpr const char *kAfterRefusal = "6F8160";
 
 // The real boxes the level windows use, shown through the shared fake of the program's dialogs.
 struct Fixture
@@ -110,10 +113,11 @@ private slots:
             << "1,ab,2, c \"d\" ,3,006"_ba << 6 << "1,\"ab\",2,\"c d\",3,\"006\""_ba;
         QTest::newRow("spaces around fields, stray bytes after a closing quote")
             << " 1 ,  \"a\"zz ,\t2\t, \"b\"\"\", 3.5 , \"c\" "_ba << 6 << "1,\"a\",2,\"b\",4,\"c\""_ba;
-        // Invalid bytes load as U+001A, which the code page writes as 7F; an undefined code as ・ (81 45).
+        // As Windows reads them, and so written back: FF, 80 and A0 as characters of their own; a
+        // bad pair, an unassigned code and a lead byte cut off as ・ (81 45).
         QTest::newRow("invalid and unassigned Shift_JIS bytes")
             << "1,\"\xff\x80\xa0\",2,\x81\x7f\x88\x88,3,\"\x81\""_ba << 6
-            << "1,\"\x7f\x7f\x7f\",2,\"\x7f\x7f\x81\x45\",3,\"\""_ba;
+            << "1,\"\xff\x80\xa0\",2,\"\x81\x45\x81\x45\",3,\"\x81\x45\""_ba;
         QTest::newRow("NUL bytes")
             << "1,\"a\0b\",2\0,\"\0\",3,\"c\""_ba << 6 << "1,\"a\0b\",\"2\0\",\"\0\",3,\"c\""_ba;
         QTest::newRow("an unterminated quote runs to the end")
@@ -140,28 +144,16 @@ private slots:
     void aFailedSaveLeavesTheOldFile_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("fileSizeLimit");  // 0: none
-        QTest::addColumn<SaveOutcome>("outcome");
-        QTest::newRow("a name with a double quote") << "a\"b" << 0 << SaveOutcome::NameNotWritable;
-        QTest::newRow("a name code page 932 cannot hold") << "¥" << 0 << SaveOutcome::NameNotWritable;
-        QTest::newRow("a write cut short") << "ab" << 8 << SaveOutcome::CannotWrite;
+        QTest::newRow("a name with a double quote") << "a\"b";
+        QTest::newRow("a name code page 932 cannot hold") << "¥";
     }
 
     void aFailedSaveLeavesTheOldFile()
     {
         QFETCH(QString, name);
-        QFETCH(int, fileSizeLimit);
-        QFETCH(SaveOutcome, outcome);
         m->file.write(kResetLine);
-        // Tests run as root, whom permission bits do not stop; the file size limit holds for root too.
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit previous{};
-        getrlimit(RLIMIT_FSIZE, &previous);
-        const rlimit limit{fileSizeLimit ? rlim_t(fileSizeLimit) : previous.rlim_cur, previous.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
         const SaveResult result = SaveHighScores(withSlot(resetHighScoreFields(), 2, 100, name));
-        setrlimit(RLIMIT_FSIZE, &previous);
-        QCOMPARE(result.outcome, outcome);
+        QCOMPARE(result.outcome, SaveOutcome::NameNotWritable);
         QVERIFY(!result.reason.isEmpty());
         QCOMPARE(m->file.bytes(), kResetLine);
         QCOMPARE(QDir(m->file.folder()).entryList(QDir::Files), QStringList{"LumoraHigh.Dll"});
@@ -202,12 +194,15 @@ private slots:
         const Typed names[] = {{u"\u301C"_s, "8160"}, {u"\u2016"_s, "8161"}, {u"\u2212"_s, "817C"},
             {u"\u00A2"_s, "8191"}, {u"\u00A3"_s, "8192"}, {u"\u00AC"_s, "81CA"}, {u"\u2014"_s, "815C"}, {u"\u00A6"_s, "FA55"}, {u"\u203E"_s, "8150"},
             {QString(kMaxNameLength, u'漢'), QByteArray("8ABF").repeated(kMaxNameLength)},
-            {QString(kMaxNameLength + 1, u'あ'), "6F6B", u"名前は 32767 文字までです。"_s},
-            {"a\"b", "6F6B", u"名前に \" は使えません。"_s}, {"a\nb", "6F6B", u"名前に改行は使えません。"_s},
-            {u"森😀"_s, "6F6B", u"「😀」は名前に使えません。"_s}, {u"a¥b"_s, "6F6B", u"「¥」は名前に使えません。"_s}};
+            {QString(kMaxNameLength + 1, u'あ'), "", u"名前は 32767 文字までです。"_s},
+            {"a\"b", "", u"名前に \" は使えません。"_s}, {"a\nb", "", u"名前に改行は使えません。"_s},
+            {u"a\tb"_s, "", kControl}, {u"a\u007Fb"_s, "", kControl}, {u"\u001B"_s, "", kControl}, {u"a\u0085"_s, "", kControl},
+            {u"森😀"_s, "", u"「😀」は名前に使えません。"_s}, {u"a¥b"_s, "", u"「¥」は名前に使えません。"_s}};
+        // A refused name is asked for again until the answer can be stored, folded as the first was.
         for (const auto &[name, bytes, refusal] : names)
             row(qPrintable(u"typed "_s + name.left(6).replace(u'\n', u'|')), {}, 1, 830, name,
-                "830,\""_ba + QByteArray::fromHex(bytes) + "\",,,0,\"\"\r\n"_ba, refusal);
+                "830,\""_ba + QByteArray::fromHex(refusal.isEmpty() ? bytes : QByteArray(kAfterRefusal)) + "\",,,0,\"\"\r\n"_ba,
+                refusal);
     }
 
     void onlyAStrictlyHigherScoreIsSavedWithTheNameAsTyped()
@@ -224,7 +219,7 @@ private slots:
         TryLoadHighScores();
         if (!meanwhile.isNull())
             m->file.write(meanwhile);
-        m->fake.inputAnswers = {answer.isEmpty() ? std::nullopt : std::optional(answer), u"ok"_s};
+        m->fake.inputAnswers = {answer.isEmpty() ? std::nullopt : std::optional(answer), u"¥"_s, u"o\u301C"_s};
         const RecordOutcome outcome = CheckHighScore(slot, points, m->boxes);
         QCOMPARE(outcome, saved.isNull() ? RecordOutcome::NotARecord : RecordOutcome::Saved);
         QStringList asked;
@@ -232,17 +227,26 @@ private slots:
             asked << input.title + u'|' + input.prompt;
         QCOMPARE(asked, (saved.isNull()      ? QStringList()
                          : refusal.isEmpty() ? QStringList{kTitle + kPrompt}
-                                             : QStringList{kTitle + kPrompt, kTitle + refusal + u'\n' + kPrompt}));
+                                             : QStringList{kTitle + kPrompt, kTitle + refusal + u'\n' + kPrompt,
+                                                           kTitle + u"「¥」は名前に使えません。\n"_s + kPrompt}));
         QCOMPARE(m->file.bytes(), saved.isNull() ? file : saved);
     }
 
-    // Two copies at the name prompt of one level: the worse record, saved last, overwrote the better.
-    void aBetterRecordSavedMeanwhileByAnotherCopyStays()
+    void aBetterOrEqualRecordSavedMeanwhileByAnotherCopyStays_data()
     {
+        QTest::addColumn<double>("later");
+        QTest::newRow("a worse one") << 62500.0;
+        QTest::newRow("an equal one") << 125000.0;
+    }
+
+    // Two copies at the name prompt of one level: the worse record, saved last, overwrote the better.
+    void aBetterOrEqualRecordSavedMeanwhileByAnotherCopyStays()
+    {
+        QFETCH(double, later);
         TryLoadHighScores();
         m->fake.inputAnswers = {u"AAA"_s, u"BBB"_s};
         QCOMPARE(CheckHighScore(1, 125000, m->boxes), RecordOutcome::Saved);
-        QCOMPARE(CheckHighScore(1, 62500, m->boxes), RecordOutcome::BeatenMeanwhile);
+        QCOMPARE(CheckHighScore(1, later, m->boxes), RecordOutcome::BeatenMeanwhile);
         QCOMPARE(m->file.bytes(), "125000,\"AAA\",,,0,\"\"\r\n"_ba);
         QCOMPARE(m->fake.messages.size(), std::size_t(1));
         QCOMPARE(m->fake.messages[0].prompt, u"その間に、より良い記録が保存されました。\n125000 点　AAA"_s);
@@ -262,6 +266,63 @@ private slots:
                                                  + QDir::toNativeSeparators(m->file.path())
                                                  + u"\nほかのルモラ＋＋がファイルを使用中です。"_s);
         QCOMPARE(m->file.bytes(), QByteArray());
+    }
+
+    // Both ways as Windows converts code page 932: a file from the Windows game reads the same here,
+    // and nothing is ever written as a look-alike.
+    void codePage932IsWindowsOwn_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");  // null: the text cannot be written
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("ways");  // "both", "read" or "write"
+        QTest::newRow("control bytes as themselves") << "\x1a\x1c\x7f"_ba << u"\u001A\u001C\u007F"_s << "both";
+        QTest::newRow("single bytes glibc lacks") << "\x80\xa0\xfd\xfe\xff"_ba << u"\u0080\uF8F0\uF8F1\uF8F2\uF8F3"_s << "both";
+        QTest::newRow("katakana, user-defined, NEC and IBM rows")
+            << "\xb1\xdf\xf0\x40\x87\x40\xfa\x40\xfa\x5c"_ba << u"\uFF71\uFF9F\uE000\u2460\u2170\u7E8A"_s << "both";
+        QTest::newRow("duplicates written as Windows picks") << "\x81\xe0\x81\xca\x87\x54"_ba << u"\u2252\uFFE2\u2160"_s << "write";
+        QTest::newRow("duplicates read") << "\x87\x90\xee\xf9\xee\xef\xed\x40"_ba << u"\u2252\uFFE2\u2170\u7E8A"_s << "read";
+        QTest::newRow("no character, a bad partner, a NUL, a lead byte cut off")
+            << "\x88\x88\x81\x20\x81\x00\x41\x81"_ba << u"・・・\0A・"_s << "read";
+        for (const QString &refused : {u"¥"_s, u"\u2014"_s, u"\u203E"_s, u"\uF86F"_s, u"\uFFFD"_s, QString(QChar(0xD800)), u"😀"_s})
+            QTest::newRow(qPrintable(u"refused "_s + refused)) << QByteArray() << refused << "write";
+    }
+
+    void codePage932IsWindowsOwn()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QFETCH(QString, ways);
+        if (ways != "write")
+            QCOMPARE(decodeCp932(bytes), text);
+        if (ways != "read")
+            QCOMPARE(encodeCp932(text).value_or(QByteArray()).toHex(' '), bytes.toHex(' '));
+        if (ways == "write" && bytes.isNull())
+            QVERIFY(!encodeCp932(text));
+    }
+
+    // On Windows a standard user cannot write the fixed place: records go where the old 32-bit game's
+    // went, its VirtualStore copy, and come back from there.
+    void windowsRecordsLiveWhereTheOldGameKeptThem_data()
+    {
+        QTest::addColumn<bool>("copyExists");
+        QTest::addColumn<bool>("fixedWritable");
+        QTest::addColumn<QString>("load");
+        QTest::addColumn<QString>("save");
+        QTest::newRow("neither: the copy is made") << false << false << "fixed" << "copy";
+        QTest::newRow("the fixed place writable") << false << true << "fixed" << "fixed";
+        QTest::newRow("the copy exists") << true << false << "copy" << "copy";
+        QTest::newRow("the copy exists, the fixed place writable") << true << true << "copy" << "copy";
+    }
+
+    void windowsRecordsLiveWhereTheOldGameKeptThem()
+    {
+        QFETCH(bool, copyExists);
+        QFETCH(bool, fixedWritable);
+        QFETCH(QString, load);
+        QFETCH(QString, save);
+        const WindowsPlaces places{"fixed", "copy", copyExists, fixedWritable};
+        QCOMPARE(loadPlace(places), load);
+        QCOMPARE(savePlace(places), save);
     }
 
     void commonSystemReasonsAreToldInJapanese_data()

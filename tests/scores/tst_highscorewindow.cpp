@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTimer>
 
 using namespace lumora;
@@ -57,12 +58,15 @@ private slots:
         if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_ja.qm"))
             QSKIP("Qt's Japanese catalogue (qt6-translations-l10n) is not installed");
         QStringList shown;
+        QList<Qt::TextFormat> formats;
         QTimer reader;
         // Answers each real modal box once it is the active window.
-        connect(&reader, &QTimer::timeout, this, [&shown] {
+        connect(&reader, &QTimer::timeout, this, [&shown, &formats] {
             auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
             if (!dialog || !dialog->isActiveWindow())
                 return;
+            if (const auto *box = qobject_cast<QMessageBox *>(dialog))
+                formats << box->textFormat();
             for (const QAbstractButton *button : dialog->findChildren<QAbstractButton *>())
                 shown << button->text();
             if (auto *line = dialog->findChild<QLineEdit *>()) {
@@ -76,8 +80,11 @@ private slots:
         reader.start(10);
         ui::dialogs().messageBox(u"x"_s, ui::MessageButtons::YesNo, QString());
         const std::optional<QString> typed = ui::dialogs().inputBox(u"x"_s, QString());
+        ui::dialogs().warning(u"x"_s, QString());
         reader.stop();
-        QCOMPARE(shown, (QStringList{"はい(&Y)", "いいえ(&N)", "OK", "キャンセル"}));
+        QCOMPARE(shown, (QStringList{"はい(&Y)", "いいえ(&N)", "OK", "キャンセル", "OK"}));
+        // Both kinds of message box show names from the file: as they stand, never as markup.
+        QCOMPARE(formats, (QList<Qt::TextFormat>{Qt::PlainText, Qt::PlainText}));
         QCOMPARE(typed.value_or(QString()), u"森野　太郎\u301C"_s);
     }
 

@@ -1,0 +1,124 @@
+#include "scores/RegularFile.h"
+
+#include "scores/FileErrorText.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace lumora {
+
+namespace {
+
+// As many links as the kernel follows before it gives up with ELOOP.
+constexpr int kMaxLinks = 40;
+
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    bool isOpen() const { return m_fd >= 0; }
+    int get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+QString systemReason(int error)
+{
+    return fileErrorText(qt_error_string(error));
+}
+
+// Why a file of this mode is not read or written; empty for a regular file.
+QString problemWith(mode_t mode)
+{
+    if (S_ISREG(mode))
+        return QString();
+    if (S_ISDIR(mode))
+        return notARegularFileText(FileKind::Folder);
+    if (S_ISFIFO(mode))
+        return notARegularFileText(FileKind::Pipe);
+    if (S_ISSOCK(mode))
+        return notARegularFileText(FileKind::Socket);
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return notARegularFileText(FileKind::Device);
+    return notARegularFileText(FileKind::Other);
+}
+
+// The path a symbolic link at `path` points to, made absolute; empty when `path` is no link.
+QString linkTarget(const QString &path)
+{
+    char target[PATH_MAX];
+    const ssize_t size = ::readlink(QFile::encodeName(path).constData(), target, sizeof target);
+    if (size < 0 || size_t(size) >= sizeof target)
+        return QString();
+    return QDir(QFileInfo(path).absolutePath()).filePath(QFile::decodeName(QByteArray(target, size)));
+}
+
+} // namespace
+
+FileRead readRegularFile(const QString &path, qsizetype limit)
+{
+    // Without O_NONBLOCK, opening a FIFO waits for a writer that may never come.
+    const Descriptor file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat info {};
+    if (!file.isOpen() || ::fstat(file.get(), &info) != 0)
+        return {std::nullopt, systemReason(errno)};
+    if (const QString problem = problemWith(info.st_mode); !problem.isEmpty())
+        return {std::nullopt, problem};
+
+    QByteArray bytes(std::min<qsizetype>(limit, std::max<qsizetype>(info.st_size, 0) + 1), Qt::Uninitialized);
+    qsizetype size = 0;
+    while (size < limit) {
+        if (size == bytes.size())
+            bytes.resize(std::min(limit, 2 * bytes.size()));
+        const ssize_t got = ::read(file.get(), bytes.data() + size, size_t(bytes.size() - size));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return {std::nullopt, systemReason(errno)};
+        if (got == 0)
+            break;
+        size += got;
+    }
+    bytes.resize(size);
+    return {bytes, QString()};
+}
+
+RegularFilePath resolveRegularFile(const QString &path)
+{
+    QString target = path;
+    for (int links = 0;; ++links) {
+        const QString next = linkTarget(target);
+        if (next.isEmpty())
+            break;
+        if (links == kMaxLinks)
+            return {path, systemReason(ELOOP)};
+        target = next;
+    }
+    // O_PATH opens even a FIFO or a file without permissions at once; O_NOFOLLOW shows a link
+    // put there since the links were followed as a link, which is refused below.
+    const Descriptor file(::open(QFile::encodeName(target).constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
+    struct stat info {};
+    if (!file.isOpen())
+        return {target, errno == ENOENT ? QString() : systemReason(errno)};
+    if (::fstat(file.get(), &info) != 0)
+        return {target, systemReason(errno)};
+    return {target, problemWith(info.st_mode)};
+}
+
+} // namespace lumora

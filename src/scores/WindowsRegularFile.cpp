@@ -1,0 +1,121 @@
+#include "scores/RegularFile.h"
+
+#include "scores/FileErrorText.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <windows.h>
+
+#include <algorithm>
+
+namespace lumora {
+
+namespace {
+
+constexpr int kMaxLinks = 40;
+constexpr DWORD kChunkBytes = 64 * 1024;
+
+class Handle
+{
+public:
+    explicit Handle(HANDLE handle) : m_handle(handle) {}
+    ~Handle()
+    {
+        if (isOpen())
+            CloseHandle(m_handle);
+    }
+    Handle(const Handle &) = delete;
+    Handle &operator=(const Handle &) = delete;
+    bool isOpen() const { return m_handle != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return m_handle; }
+
+private:
+    HANDLE m_handle;
+};
+
+QString systemReason(DWORD error)
+{
+    wchar_t *text = nullptr;
+    const DWORD size = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM
+                                          | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                      nullptr, error, 0, reinterpret_cast<wchar_t *>(&text), 0, nullptr);
+    const QString reason = size ? QString::fromWCharArray(text, int(size)).trimmed()
+                                : QStringLiteral("エラー %1").arg(error);
+    LocalFree(text);
+    return fileErrorText(reason);
+}
+
+// Backup semantics open a folder too, so that it is told as one.
+Handle openExisting(const QString &path, DWORD access, DWORD flags)
+{
+    return Handle(CreateFileW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(path).utf16()), access,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                              flags | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+}
+
+// Why what `file` is open on is not read or written; empty for a regular file.
+QString problemWith(HANDLE file)
+{
+    switch (GetFileType(file)) {
+    case FILE_TYPE_DISK: break;
+    case FILE_TYPE_PIPE: return notARegularFileText(FileKind::Pipe);
+    case FILE_TYPE_CHAR: return notARegularFileText(FileKind::Device);
+    default: return notARegularFileText(FileKind::Other);
+    }
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!GetFileInformationByHandle(file, &info))
+        return systemReason(GetLastError());
+    if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        return notARegularFileText(FileKind::Folder);
+    // Opened without following it: a link put there since the links were followed.
+    if (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        return notARegularFileText(FileKind::Other);
+    return QString();
+}
+
+} // namespace
+
+FileRead readRegularFile(const QString &path, qsizetype limit)
+{
+    const Handle file = openExisting(path, GENERIC_READ, 0);
+    if (!file.isOpen())
+        return {std::nullopt, systemReason(GetLastError())};
+    if (const QString problem = problemWith(file.get()); !problem.isEmpty())
+        return {std::nullopt, problem};
+    QByteArray bytes;
+    while (bytes.size() < limit) {
+        const qsizetype size = bytes.size();
+        const auto wanted = DWORD(std::min<qsizetype>(kChunkBytes, limit - size));
+        bytes.resize(size + wanted);
+        DWORD got = 0;
+        if (!ReadFile(file.get(), bytes.data() + size, wanted, &got, nullptr))
+            return {std::nullopt, systemReason(GetLastError())};
+        bytes.resize(size + got);
+        if (got == 0)
+            break;
+    }
+    return {bytes, QString()};
+}
+
+RegularFilePath resolveRegularFile(const QString &path)
+{
+    QString target = path;
+    for (int links = 0;; ++links) {
+        const QFileInfo info(target);
+        if (!info.isSymbolicLink() && !info.isJunction())
+            break;
+        if (links == kMaxLinks)
+            return {path, systemReason(ERROR_CANT_RESOLVE_FILENAME)};
+        target = info.symLinkTarget();
+    }
+    const Handle file = openExisting(target, 0, FILE_FLAG_OPEN_REPARSE_POINT);
+    if (!file.isOpen()) {
+        const DWORD error = GetLastError();
+        const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+        return {target, missing ? QString() : systemReason(error)};
+    }
+    return {target, problemWith(file.get())};
+}
+
+} // namespace lumora
