@@ -118,7 +118,7 @@ private slots:
         QCOMPARE(dialogs.messages.size(), std::size_t(1));
         QCOMPARE(dialogs.messages[0].title + u'|' + dialogs.messages[0].prompt, u"確認|ハイスコアを消去してよろしいですか？"_s);
         QCOMPARE(dialogs.warnings.size(), std::size_t(blocked));
-        QVERIFY(!blocked || dialogs.warnings[0].prompt.contains("LumoraHigh.Dll/LumoraHigh.Dll"));
+        QVERIFY(!blocked || dialogs.warnings[0].prompt.contains(QDir::toNativeSeparators("LumoraHigh.Dll/LumoraHigh.Dll")));
         QVERIFY(frmHighScore().isVisible());
         QCOMPARE(frmHighScore().caption("lblFirstPoint"), shown);
         QVERIFY(!frmFirst().isEnabled());
