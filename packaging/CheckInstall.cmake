@@ -1,6 +1,8 @@
 # Installs the build into a scratch prefix and checks that exactly the expected files arrive:
-# the program, the desktop entry, the metainfo and an icon of the right size in each folder.
-# cmake -D BUILD_DIR=... -D STAGE_DIR=... -D DESKTOP_ID=... -D PROGRAM=... -P CheckInstall.cmake
+# the program, the desktop entry, the metainfo, the manual pages and an icon of the right size in
+# each folder.
+# cmake -D BUILD_DIR=... -D STAGE_DIR=... -D DESKTOP_ID=... -D PROGRAM=... -D BINDIR=... -D MANDIR=...
+#       -P CheckInstall.cmake
 cmake_minimum_required(VERSION 3.25)
 
 file(REMOVE_RECURSE ${STAGE_DIR})
@@ -12,7 +14,9 @@ endif()
 
 set(hicolor share/icons/hicolor)
 set(expected
-  bin/${PROGRAM}
+  ${BINDIR}/${PROGRAM}
+  ${MANDIR}/man6/${PROGRAM}.6
+  ${MANDIR}/ja/man6/${PROGRAM}.6
   share/applications/${DESKTOP_ID}.desktop
   share/metainfo/${DESKTOP_ID}.metainfo.xml
   ${hicolor}/16x16/apps/${DESKTOP_ID}.png

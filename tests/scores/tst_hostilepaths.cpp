@@ -10,6 +10,7 @@
 #include "support/TestMain.h"
 #include "support/WindowTestSupport.h"
 #include <QDir>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <cerrno>
@@ -59,22 +60,6 @@ int typeAt(const QString &path)
     struct stat info {};
     return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & S_IFMT) : 0;
 }
-
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_previous);
-        const rlimit limit{bytes, m_previous.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_previous); }
-
-private:
-    rlimit m_previous{};
-};
 
 } // namespace
 
@@ -153,7 +138,12 @@ private slots:
     {
         test::TempHighScoreFile file;
         file.write(kResetLine);
-        const FileSizeLimit limit(8);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit previous{};
+        getrlimit(RLIMIT_FSIZE, &previous);
+        const rlimit limit{8, previous.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const auto restore = qScopeGuard([previous] { setrlimit(RLIMIT_FSIZE, &previous); });
         const SaveResult save = SaveHighScores(withSlot(resetHighScoreFields(), 2, 100, u"ab"_s));
         QCOMPARE(save.outcome, SaveOutcome::CannotWrite);
         QCOMPARE(save.reason, u"ファイルに書き込めません（"_s + fileErrorText(qt_error_string(EFBIG)) + u"）。"_s);
