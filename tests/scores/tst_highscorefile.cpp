@@ -21,6 +21,7 @@ using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(lumora::HighScoreFields)
 Q_DECLARE_METATYPE(lumora::SaveOutcome)
+Q_DECLARE_METATYPE(lumora::WindowsPlaces)
 
 namespace {
 
@@ -304,25 +305,19 @@ private slots:
     // went, its VirtualStore copy, and come back from there.
     void windowsRecordsLiveWhereTheOldGameKeptThem_data()
     {
-        QTest::addColumn<bool>("copyExists");
-        QTest::addColumn<bool>("fixedWritable");
-        QTest::addColumn<QString>("load");
-        QTest::addColumn<QString>("save");
-        QTest::newRow("neither: the copy is made") << false << false << "fixed" << "copy";
-        QTest::newRow("the fixed place writable") << false << true << "fixed" << "fixed";
-        QTest::newRow("the copy exists") << true << false << "copy" << "copy";
-        QTest::newRow("the copy exists, the fixed place writable") << true << true << "copy" << "copy";
+        QTest::addColumn<WindowsPlaces>("places");
+        QTest::addColumn<QString>("loadAndSave");
+        QTest::newRow("neither: the copy is made") << WindowsPlaces{"fixed", "copy", false, false} << "fixed copy";
+        QTest::newRow("the fixed place writable") << WindowsPlaces{"fixed", "copy", false, true} << "fixed fixed";
+        QTest::newRow("the copy exists") << WindowsPlaces{"fixed", "copy", true, false} << "copy copy";
+        QTest::newRow("the copy exists, the fixed place writable") << WindowsPlaces{"fixed", "copy", true, true} << "copy copy";
     }
 
     void windowsRecordsLiveWhereTheOldGameKeptThem()
     {
-        QFETCH(bool, copyExists);
-        QFETCH(bool, fixedWritable);
-        QFETCH(QString, load);
-        QFETCH(QString, save);
-        const WindowsPlaces places{"fixed", "copy", copyExists, fixedWritable};
-        QCOMPARE(loadPlace(places), load);
-        QCOMPARE(savePlace(places), save);
+        QFETCH(WindowsPlaces, places);
+        QFETCH(QString, loadAndSave);
+        QCOMPARE(loadPlace(places) + u' ' + savePlace(places), loadAndSave);
     }
 
     void commonSystemReasonsAreToldInJapanese_data()
