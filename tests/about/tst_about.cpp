@@ -1,7 +1,7 @@
 #include "about/AboutForm.h"
 #include "about/CommonDialog.h"
 #include "about/DetachedProgramStarter.h"
-#include "about/FakeSysInfo.h"
+#include "about/DiskFileLookup.h"
 #include "about/GetKeyValue.h"
 #include "about/HelpViewer.h"
 #include "about/LinuxRegistry.h"
@@ -15,13 +15,72 @@
 #include "ui/RuntimeError.h"
 
 #include "support/TestMain.h"
+#include <QDir>
 #include <QFile>
+#include <QScopeGuard>
+#include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstring>
+#include <map>
+#include <utility>
+
 using namespace lumora;
-using lumora::test::FakeSysInfo;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The registry, disk, process table and message box held in memory. It counts the keys left open
+// and remembers the messages and what it started; only the files in `existing` can be started.
+class FakeSysInfo : public Registry, public FileLookup, public ProgramStarter,
+                    public MessageSink
+{
+public:
+    std::map<std::string, std::map<std::string, std::pair<std::uint32_t, std::string>>> keys;  // type, bytes
+    int openKeys = 0;
+    std::string offeredBuffer;
+    QStringList existing, started, shown;
+    std::string openedKey;
+
+    std::int32_t RegOpenKeyExA(HKEY root, const std::string &subKey, std::uint32_t, std::uint32_t,
+                               HKEY &opened) override
+    {
+        if (root != HKEY_LOCAL_MACHINE || !keys.contains(subKey))
+            return 2;  // ERROR_FILE_NOT_FOUND
+        openedKey = subKey;
+        opened = ++openKeys;
+        return ERROR_SUCCESS;
+    }
+
+    std::int32_t RegQueryValueExA(HKEY, const std::string &valueName, std::uint32_t &valueType,
+                                  unsigned char *data, std::uint32_t &dataSize) override
+    {
+        offeredBuffer.assign(data, data + dataSize);
+        if (!keys[openedKey].contains(valueName))
+            return 2;  // ERROR_FILE_NOT_FOUND
+        const auto &[type, bytes] = keys[openedKey][valueName];
+        if (std::exchange(dataSize, std::uint32_t(bytes.size())) < bytes.size())
+            return 234;  // ERROR_MORE_DATA
+        valueType = type;
+        std::memcpy(data, bytes.data(), dataSize);
+        return ERROR_SUCCESS;
+    }
+
+    std::int32_t RegCloseKey(HKEY) override { return --openKeys, ERROR_SUCCESS; }
+    bool fileExists(const std::string &path) override { return existing.contains(path.c_str()); }
+    void showMessage(const std::string &text) override { shown << QString::fromStdString(text); }
+
+    void start(const std::string &path) override
+    {
+        started << path.c_str();
+        if (!existing.contains(path.c_str()))
+            raise(ErrorCode::FileNotFound);
+    }
+};
+
+} // namespace
 
 // Reading the registry, finding and starting the system-information tool, and the About window and
 // help viewer as the level windows reach them.
@@ -110,6 +169,60 @@ private slots:
         QCOMPARE(system.started, started.isEmpty() ? QStringList() : QStringList{started});
         QCOMPARE(system.shown, unavailable ? QStringList{"現時点ではｼｽﾃﾑ情報を使用できません"} : QStringList());
     }
+
+#ifdef Q_OS_WIN
+    // Against Windows' own registry: the values written as an installer writes them, removed again.
+    void theToolIsFoundThroughWindowsOwnRegistry_data()
+    {
+        QTest::addColumn<QVariant>("tool");     // the first key's PATH; invalid: none
+        QTest::addColumn<QString>("folder");    // the second key's MSINFO; null: none
+        QTest::addColumn<QString>("toolRead");  // what GetKeyValue makes of PATH; null: false
+        QTest::addColumn<QString>("started");   // what was started, or tried; null: nothing
+        const QString info = "<folder>\\info.exe", gone = "<folder>\\gone.exe";
+        QTest::newRow("both values") << QVariant(info) << "<folder>" << info << info;
+        QTest::newRow("the folder's value only") << QVariant() << "<folder>" << QString() << "<folder>\\MSINFO32.EXE";
+        QTest::newRow("neither value") << QVariant() << QString() << QString() << QString();
+        QTest::newRow("a value of the wrong type") << QVariant(10) << QString() << "&hA" << "&hA";
+        QTest::newRow("a tool that is no file") << QVariant(gone) << QString() << gone << gone;
+    }
+
+    void theToolIsFoundThroughWindowsOwnRegistry()
+    {
+        QFETCH(QVariant, tool);
+        QFETCH(QString, folder);
+        QFETCH(QString, toolRead);
+        QFETCH(QString, started);
+        QTemporaryDir dir;
+        const auto inFolder = [&dir](QString path) { return path.replace("<folder>", QDir::toNativeSeparators(dir.path())); };
+        for (const char *name : {"info.exe", "MSINFO32.EXE"})
+            QVERIFY(QFile(dir.filePath(name)).open(QIODevice::WriteOnly));
+        QSettings toolKey(u"HKEY_LOCAL_MACHINE\\"_s + kSysInfoToolKey, QSettings::NativeFormat);
+        QSettings folderKey(u"HKEY_LOCAL_MACHINE\\"_s + kSysInfoLocationKey, QSettings::NativeFormat);
+        if (toolKey.contains(kSysInfoToolValue) || folderKey.contains(kSysInfoLocationValue))
+            QSKIP("this machine names a system-information tool of its own; it is left alone");
+        const auto removeBoth = qScopeGuard([&] {
+            toolKey.remove(kSysInfoToolValue);
+            folderKey.remove(kSysInfoLocationValue);
+        });
+        if (tool.isValid())
+            toolKey.setValue(kSysInfoToolValue, tool.typeId() == QMetaType::QString ? inFolder(tool.toString()) : tool);
+        if (!folder.isNull())
+            folderKey.setValue(kSysInfoLocationValue, inFolder(folder));
+        toolKey.sync();
+        folderKey.sync();
+
+        const std::unique_ptr<Registry> registry = systemRegistry();
+        std::string keyVal = "as passed";
+        const bool found = GetKeyValue(*registry, HKEY_LOCAL_MACHINE, kSysInfoToolKey, kSysInfoToolValue, keyVal);
+        QCOMPARE(found ? QString::fromStdString(keyVal) : QString(), inFolder(toolRead));
+        DiskFileLookup disk;
+        FakeSysInfo starter;  // starts nothing; only the two tools count as startable
+        starter.existing = {inFolder("<folder>\\info.exe"), inFolder("<folder>\\MSINFO32.EXE")};
+        StartSysInfo(*registry, disk, starter, starter);
+        QCOMPARE(starter.started, started.isNull() ? QStringList() : QStringList{inFolder(started)});
+        QCOMPARE(starter.shown.size(), qsizetype(!starter.existing.contains(starter.started.value(0))));
+    }
+#endif
 
 #ifndef Q_OS_WIN
     // The registry that stands in for the Windows one names the first installed candidate.
