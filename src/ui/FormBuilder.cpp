@@ -113,13 +113,14 @@ void FormBuilder::build(Form &form, const FormDesign &design)
         flags |= Qt::WindowMinimizeButtonHint;
     if (design.maxButton)
         flags |= Qt::WindowMaximizeButtonHint;
-    form.setWindowFlags(flags);
     if (design.border == WindowBorder::FixedDialogNoTitle) {
-        // The window system draws no frame for a window without a title bar: the window draws
-        // its own thin dialog border around the client area.
+        // Frameless, or Wayland compositors (and Qt's own decorations there) add a title bar.
+        // The window draws its own thin dialog border around the client area instead.
+        flags |= Qt::FramelessWindowHint;
         form.m_drawsOwnBorder = true;
         form.setContentsMargins(kDialogBorder, kDialogBorder, kDialogBorder, kDialogBorder);
     }
+    form.setWindowFlags(flags);
 
     auto *client = new QWidget(&form);
     client->setObjectName(QStringLiteral("client"));
