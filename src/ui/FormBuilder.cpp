@@ -103,7 +103,10 @@ void FormBuilder::build(Form &form, const FormDesign &design)
 {
     form.setObjectName(QString::fromStdString(design.name));
     form.setWindowTitle(QString::fromStdString(design.caption));
-    form.setWindowIcon(design.icon == Picture::ProgramIcon ? programIcon() : QIcon(picture(design.icon)));
+    // The program's icon is the application's, set once at start-up: setting it on each window
+    // would decode every one of its sizes again.
+    if (design.icon != Picture::ProgramIcon)
+        form.setWindowIcon(QIcon(picture(design.icon)));
     form.setFont(toQFont(design.font));
 
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;
