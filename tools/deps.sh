@@ -40,11 +40,13 @@ elif ((!named)); then
     xvfb xauth
     libbenchmark-dev hyperfine time jq valgrind
     # The gates in tools/test: the fuzz build (clang with its sanitizer and fuzzer runtimes),
-    # clang-tidy, the desktop-entry and metainfo validators, and the Debian package (built from a
-    # copy of the checkout that git lists, then checked with lintian).
+    # clang-tidy, the desktop-entry and metainfo validators, the Debian package (built from a
+    # copy of the checkout that git lists, then checked with lintian) and the headless Wayland
+    # compositor the wayland gate runs the windows on.
     clang libclang-rt-14-dev clang-tidy
     appstream desktop-file-utils
     git lintian
+    weston
   )
 fi
 # Playing builds without the tests, so the build dependencies the tests alone need stay out.
