@@ -32,8 +32,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/lumora-16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/icons/lumora-32.png"), QSize(32, 32));
+    for (const int size : {16, 20, 22, 24, 32, 40, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/lumora-%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
 
     QWidget window(nullptr, Qt::Window | Qt::CustomizeWindowHint);

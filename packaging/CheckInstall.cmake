@@ -13,16 +13,18 @@ if(result)
 endif()
 
 set(hicolor share/icons/hicolor)
+# The sizes desktops and panels look for, so that none has to scale the icon.
+set(icon_sizes 16 22 24 32 48 64 128 256)
 set(expected
   ${BINDIR}/${PROGRAM}
   ${MANDIR}/man6/${PROGRAM}.6
   ${MANDIR}/ja/man6/${PROGRAM}.6
   share/applications/${DESKTOP_ID}.desktop
   share/metainfo/${DESKTOP_ID}.metainfo.xml
-  ${hicolor}/16x16/apps/${DESKTOP_ID}.png
-  ${hicolor}/32x32/apps/${DESKTOP_ID}.png
-  ${hicolor}/48x48/apps/${DESKTOP_ID}.png
   ${hicolor}/scalable/apps/${DESKTOP_ID}.svg)
+foreach(size ${icon_sizes})
+  list(APPEND expected ${hicolor}/${size}x${size}/apps/${DESKTOP_ID}.png)
+endforeach()
 
 file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE ${STAGE_DIR} ${STAGE_DIR}/*)
 list(SORT installed)
@@ -34,7 +36,7 @@ if(NOT installed STREQUAL expected)
 endif()
 
 # A PNG's width and height are the big-endian words at bytes 16 and 20.
-foreach(size 16 32 48)
+foreach(size ${icon_sizes})
   file(READ ${STAGE_DIR}/${hicolor}/${size}x${size}/apps/${DESKTOP_ID}.png header OFFSET 16 LIMIT 8 HEX)
   string(SUBSTRING ${header} 0 8 width)
   string(SUBSTRING ${header} 8 8 height)

@@ -9,7 +9,7 @@ void CommonDialog::ShowHelp() const
 {
     if (HelpCommand != cdlHelpForceFile)
         raise(ErrorCode::InvalidProcedureCall);
-    showHelpFile(HelpFile);
+    showHelpFile(m_window, HelpFile);
 }
 
 } // namespace lumora

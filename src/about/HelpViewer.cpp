@@ -47,11 +47,11 @@ HelpViewer &frmHelp()
     return ui::FormRegistry::reference<HelpViewer>("frmHelp", [] { return new HelpViewer; });
 }
 
-void showHelpFile(const QString &path)
+void showHelpFile(QWidget *asker, const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        ui::dialogs().warning(QStringLiteral("ヘルプを表示できません。\n%1: %2").arg(path, file.errorString()),
+        ui::dialogs().warning(asker, QStringLiteral("ヘルプを表示できません。\n%1: %2").arg(path, file.errorString()),
                               QString());
         return;
     }

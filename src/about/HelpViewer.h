@@ -25,7 +25,7 @@ private:
 HelpViewer &frmHelp();
 
 // Shows the help file (a file path or a ":/" resource) in frmHelp. A file that cannot be read
-// is reported to the player, and the program goes on.
-void showHelpFile(const QString &path);
+// is reported to the player in a box owned by `asker`, and the program goes on.
+void showHelpFile(QWidget *asker, const QString &path);
 
 } // namespace lumora

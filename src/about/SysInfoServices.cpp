@@ -1,5 +1,6 @@
 #include "about/SysInfoServices.h"
 
+#include "about/AboutForm.h"
 #include "about/DetachedProgramStarter.h"
 #include "about/DiskFileLookup.h"
 #include "ui/Dialogs.h"
@@ -13,7 +14,8 @@ class DialogMessageSink final : public MessageSink
 public:
     void showMessage(const std::string &text) override
     {
-        ui::dialogs().messageBox(QString::fromStdString(text), ui::MessageButtons::Ok, QString());
+        // Only the About window's button starts the tool.
+        ui::dialogs().messageBox(&frmAbout(), QString::fromStdString(text), ui::MessageButtons::Ok, QString());
     }
 };
 

@@ -79,7 +79,7 @@ void LevelForm::roundStarted()
 
 void LevelForm::roundFinished(double score)
 {
-    RecordBoxes boxes;
+    RecordBoxes boxes(*this);
     CheckHighScore(m_level.highScoreSlot, score, boxes);
 }
 

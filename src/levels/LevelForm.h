@@ -48,7 +48,7 @@ private:
     const LevelParams &m_level;
     LevelRoundView m_view;
     RoundEngine m_engine;
-    CommonDialog cdlHelp{kLumoraHelpFile};
+    CommonDialog cdlHelp{this, kLumoraHelpFile};
     bool m_closingForSwitch = false;
 };
 

@@ -60,7 +60,7 @@ void LevelForm::menHigh_Click()
 {
     setEnabled(false);
     setHighScoreReturn(enableLevelWindows);
-    frmHighScore().showForm();
+    frmHighScore().showForm(*this);
 }
 
 // The level windows' "オンラインヘルプ(&H)" and F1.

@@ -53,16 +53,21 @@ void HighScoreForm::Form_Unload(bool &cancel)
 
 void HighScoreForm::cmdClear_Click()
 {
-    const auto answer = ui::dialogs().messageBox(QStringLiteral("ハイスコアを消去してよろしいですか？"),
+    const auto answer = ui::dialogs().messageBox(this, QStringLiteral("ハイスコアを消去してよろしいですか？"),
                                                  ui::MessageButtons::YesNo, QStringLiteral("確認"));
     if (answer == ui::MessageAnswer::Yes) {
         const SaveResult result = SaveHighScores(resetHighScoreFields());
         if (!result.saved())
-            ui::dialogs().warning(saveFailureMessage(result), QString());
+            ui::dialogs().warning(this, saveFailureMessage(result), QString());
     }
     m_closing = Closing::ByClear;
+    // The window comes back owned by the level window that opened it.
+    QPointer<QWidget> opener = owner();
     unload();
-    frmHighScore().showForm();
+    if (opener)
+        frmHighScore().showForm(*opener);
+    else
+        frmHighScore().showForm();
 }
 
 void HighScoreForm::cmdOK_Click()

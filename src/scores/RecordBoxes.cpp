@@ -6,17 +6,17 @@ namespace lumora {
 
 QString RecordBoxes::askName(const QString &prompt, const QString &title)
 {
-    return ui::dialogs().inputBox(prompt, title).value_or(QString());
+    return ui::dialogs().inputBox(&m_owner, prompt, title).value_or(QString());
 }
 
 void RecordBoxes::reportSaveFailure(const QString &message)
 {
-    ui::dialogs().warning(message, QString());
+    ui::dialogs().warning(&m_owner, message, QString());
 }
 
 void RecordBoxes::reportBetterRecord(const QString &message)
 {
-    ui::dialogs().messageBox(message, ui::MessageButtons::Ok, QString());
+    ui::dialogs().messageBox(&m_owner, message, ui::MessageButtons::Ok, QString());
 }
 
 } // namespace lumora

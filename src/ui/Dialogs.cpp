@@ -17,12 +17,17 @@ QString titleOrApplication(const QString &title)
     return title.isEmpty() ? applicationTitle() : title;
 }
 
+QWidget *ownerOrActive(QWidget *owner)
+{
+    return owner ? owner->window() : QApplication::activeWindow();
+}
+
 // Names from the high-score file reach these boxes: they show text as it stands, never as markup.
 class PlainMessageBox final : public QMessageBox
 {
 public:
-    PlainMessageBox(Icon icon, const QString &title, const QString &text)
-        : QMessageBox(icon, titleOrApplication(title), text, NoButton, QApplication::activeWindow())
+    PlainMessageBox(QWidget *owner, Icon icon, const QString &title, const QString &text)
+        : QMessageBox(icon, titleOrApplication(title), text, NoButton, ownerOrActive(owner))
     {
         setTextFormat(Qt::PlainText);
     }
@@ -31,9 +36,10 @@ public:
 class QtDialogs final : public Dialogs
 {
 public:
-    MessageAnswer messageBox(const QString &prompt, MessageButtons buttons, const QString &title) override
+    MessageAnswer messageBox(QWidget *owner, const QString &prompt, MessageButtons buttons,
+                             const QString &title) override
     {
-        PlainMessageBox box(QMessageBox::NoIcon, title, prompt);
+        PlainMessageBox box(owner, QMessageBox::NoIcon, title, prompt);
         if (buttons == MessageButtons::Ok) {
             box.setDefaultButton(box.addButton(QMessageBox::Ok));
             box.exec();
@@ -47,9 +53,9 @@ public:
         return box.clickedButton() == yes ? MessageAnswer::Yes : MessageAnswer::No;
     }
 
-    std::optional<QString> inputBox(const QString &prompt, const QString &title) override
+    std::optional<QString> inputBox(QWidget *owner, const QString &prompt, const QString &title) override
     {
-        QInputDialog box(QApplication::activeWindow());
+        QInputDialog box(ownerOrActive(owner));
         box.setWindowTitle(titleOrApplication(title));
         box.setLabelText(prompt);
         if (auto *label = box.findChild<QLabel *>())
@@ -59,9 +65,9 @@ public:
         return box.textValue();
     }
 
-    void warning(const QString &text, const QString &title) override
+    void warning(QWidget *owner, const QString &text, const QString &title) override
     {
-        PlainMessageBox box(QMessageBox::Warning, title, text);
+        PlainMessageBox box(owner, QMessageBox::Warning, title, text);
         box.addButton(QMessageBox::Ok);
         box.exec();
     }

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 #include <qdrawutil.h>
 
 #include "ui/Widgets.h"
@@ -104,6 +105,18 @@ void Form::showForm()
     show();
     raise();
     activateWindow();
+}
+
+// A window without an owner can be buried by a click on any other window of the program, even a
+// disabled one; an owned one (X11's transient-for, Wayland's parent, Windows' owner) cannot.
+void Form::showForm(QWidget &owner)
+{
+    m_owner = owner.window();
+    // X11 names the owner of dialogs only.
+    setWindowFlag(Qt::Dialog);
+    create();
+    windowHandle()->setTransientParent(m_owner->windowHandle());
+    showForm();
 }
 
 // The whole frame, title bar included, stands at the centre. The window system reports the

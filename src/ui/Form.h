@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 
 #include <functional>
@@ -50,6 +51,9 @@ public:
     void load();
     // Shows the window modeless; the first showing centres it on the screen.
     void showForm();
+    // Shows it owned by `owner`'s window: it stays above its owner, whatever the player clicks.
+    void showForm(QWidget &owner);
+    QWidget *owner() const { return m_owner; }
     // Closes the window; its unload handler runs and the window is destroyed.
     void unload();
     // Goes away without running any handler (the program's end).
@@ -95,6 +99,7 @@ private:
     std::map<std::pair<std::string, int>, QWidget *> m_controls;
     std::map<std::string, QAction *, std::less<>> m_menus;
     std::map<std::string, QTimer *, std::less<>> m_timers;
+    QPointer<QWidget> m_owner;
     QPushButton *m_defaultButton = nullptr;
     QPushButton *m_cancelButton = nullptr;
     bool m_discarding = false;

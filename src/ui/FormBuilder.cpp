@@ -103,7 +103,10 @@ void FormBuilder::build(Form &form, const FormDesign &design)
 {
     form.setObjectName(QString::fromStdString(design.name));
     form.setWindowTitle(QString::fromStdString(design.caption));
-    form.setWindowIcon(design.icon == Picture::ProgramIcon ? programIcon() : QIcon(picture(design.icon)));
+    // The program's icon is the application's, set once at start-up: setting it on each window
+    // would decode every one of its sizes again.
+    if (design.icon != Picture::ProgramIcon)
+        form.setWindowIcon(QIcon(picture(design.icon)));
     form.setFont(toQFont(design.font));
 
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;
@@ -113,13 +116,14 @@ void FormBuilder::build(Form &form, const FormDesign &design)
         flags |= Qt::WindowMinimizeButtonHint;
     if (design.maxButton)
         flags |= Qt::WindowMaximizeButtonHint;
-    form.setWindowFlags(flags);
     if (design.border == WindowBorder::FixedDialogNoTitle) {
-        // The window system draws no frame for a window without a title bar: the window draws
-        // its own thin dialog border around the client area.
+        // Frameless, or Wayland compositors (and Qt's own decorations there) add a title bar.
+        // The window draws its own thin dialog border around the client area instead.
+        flags |= Qt::FramelessWindowHint;
         form.m_drawsOwnBorder = true;
         form.setContentsMargins(kDialogBorder, kDialogBorder, kDialogBorder, kDialogBorder);
     }
+    form.setWindowFlags(flags);
 
     auto *client = new QWidget(&form);
     client->setObjectName(QStringLiteral("client"));

@@ -11,7 +11,7 @@ void reportRuntimeError(const RuntimeError &error) noexcept
         const QString text = QStringLiteral("実行時エラー '%1':\n\n%2")
                                  .arg(error.number())
                                  .arg(QString::fromLatin1(error.what()));
-        dialogs().messageBox(text, MessageButtons::Ok, QString());
+        dialogs().messageBox(nullptr, text, MessageButtons::Ok, QString());
     } catch (...) {
         // The report itself failed; ending is all that is left.
     }

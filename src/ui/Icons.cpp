@@ -4,9 +4,11 @@ namespace lumora::ui {
 
 QIcon programIcon()
 {
+    // An image for every size the title bar, the taskbar and the desktops ask for at 100 to 200 %
+    // scaling, so that none is scaled up from a smaller one.
     QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/lumora-16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/icons/lumora-32.png"), QSize(32, 32));
+    for (const int size : {16, 20, 22, 24, 32, 40, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/lumora-%1.png").arg(size), QSize(size, size));
     return icon;
 }
 

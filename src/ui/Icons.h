@@ -7,7 +7,7 @@
 
 namespace lumora::ui {
 
-// The program's clock face, in its 32 and 16 pixel images.
+// The program's clock face at every size it is drawn in, and the windows' pictures.
 QIcon programIcon();
 QPixmap picture(Picture picture);
 

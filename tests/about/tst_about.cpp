@@ -295,10 +295,11 @@ private slots:
             QTest::mouseClick(&frmAbout().control("cmdSysInfo"), Qt::LeftButton);
             QCOMPARE(m_dialogs.messages.size(), std::size_t(1));
             QCOMPARE(m_dialogs.messages.front().prompt, QStringLiteral("現時点ではｼｽﾃﾑ情報を使用できません"));
-            QVERIFY(m_dialogs.messages.front().title.isEmpty());
+            QVERIFY(m_dialogs.messages.front().title.isEmpty() && m_dialogs.messages.front().owner == &frmAbout());
             frmAbout().control("cmdOK").setFocus();  // where the window opened, for Return
         }
         QTRY_VERIFY(window.isActiveWindow());
+        QVERIFY2(!window.windowHandle()->transientParent(), "help and About stand on their own");
         QTest::keyClick(window.windowHandle(), key.key(), key.keyboardModifiers());
         QCOMPARE(test::loadedFormNames(), (QStringList{"frmFirst", "frmThird"}));
     }
@@ -316,12 +317,13 @@ private slots:
         QFETCH(QString, file);
         QFETCH(int, command);
         frmFirst().showForm();
-        CommonDialog cdlHelp(file);
+        CommonDialog cdlHelp(&frmFirst(), file);
         cdlHelp.HelpCommand = std::int16_t(command);
         QCOMPARE(test::raisedError([&] { cdlHelp.ShowHelp(); }), command == 9 ? 0 : 5);
         QCOMPARE(m_dialogs.warnings.size(), std::size_t(command == 9));
         if (command == 9)
-            QVERIFY(m_dialogs.warnings.front().prompt.startsWith(QStringLiteral("ヘルプを表示できません。")));
+            QVERIFY(m_dialogs.warnings.front().prompt.startsWith(QStringLiteral("ヘルプを表示できません。"))
+                    && m_dialogs.warnings.front().owner == &frmFirst());
         QCOMPARE(test::loadedFormNames(), QStringList{"frmFirst"});
     }
 };

@@ -59,7 +59,8 @@ struct Fixture
     test::TempHighScoreFile file;
     test::ScriptedDialogs fake;
     ui::DialogsOverride use{fake};
-    RecordBoxes boxes;
+    QWidget owner;
+    RecordBoxes boxes{owner};
 };
 
 #ifndef Q_OS_WIN

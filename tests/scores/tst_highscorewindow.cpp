@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
+#include <QWindow>
 
 using namespace lumora;
 using namespace Qt::StringLiterals;
@@ -41,7 +42,9 @@ private slots:
         frmFirst().showForm();
         test::playPerfectRound(frmFirst(), m_clock, 100.0f, 120.0f);
 
+        QCOMPARE(dialogs.inputs.at(0).owner, &frmFirst());
         frmFirst().menHigh_Click();
+        test::verifyOwnedBy(frmHighScore(), frmFirst());
         QStringList shown;
         for (const char *label : {"lblFirstName", "lblFirstPoint", "lblSecondName", "lblSecondPoint", "lblThirdName",
                                   "lblThirdPoint"})
@@ -59,12 +62,14 @@ private slots:
             QSKIP("Qt's Japanese catalogue (qt6-translations-l10n) is not installed");
         QStringList shown;
         QList<Qt::TextFormat> formats;
+        QList<const QWindow *> owners;
         QTimer reader;
         // Answers each real modal box once it is the active window.
-        connect(&reader, &QTimer::timeout, this, [&shown, &formats] {
+        connect(&reader, &QTimer::timeout, this, [&shown, &formats, &owners] {
             auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
             if (!dialog || !dialog->isActiveWindow())
                 return;
+            owners << dialog->windowHandle()->transientParent();
             if (const auto *box = qobject_cast<QMessageBox *>(dialog))
                 formats << box->textFormat();
             for (const QAbstractButton *button : dialog->findChildren<QAbstractButton *>())
@@ -77,11 +82,14 @@ private slots:
             }
             dialog->reject();
         });
+        frmFirst().showForm();
+        frmThird().showForm();  // the active window, which does not ask
         reader.start(10);
-        ui::dialogs().messageBox(u"x"_s, ui::MessageButtons::YesNo, QString());
-        const std::optional<QString> typed = ui::dialogs().inputBox(u"x"_s, QString());
-        ui::dialogs().warning(u"x"_s, QString());
+        ui::dialogs().messageBox(&frmFirst(), u"x"_s, ui::MessageButtons::YesNo, QString());
+        const std::optional<QString> typed = ui::dialogs().inputBox(&frmFirst(), u"x"_s, QString());
+        ui::dialogs().warning(&frmFirst(), u"x"_s, QString());
         reader.stop();
+        QCOMPARE(owners, QList<const QWindow *>(3, frmFirst().windowHandle()));
         QCOMPARE(shown, (QStringList{"はい(&Y)", "いいえ(&N)", "OK", "キャンセル", "OK"}));
         // Both kinds of message box show names from the file: as they stand, never as markup.
         QCOMPARE(formats, (QList<Qt::TextFormat>{Qt::PlainText, Qt::PlainText}));
@@ -105,12 +113,16 @@ private slots:
         test::ScriptedDialogs dialogs;
         ui::DialogsOverride useDialogs(dialogs);
         dialogs.messageAnswers.push_back(yes ? ui::MessageAnswer::Yes : ui::MessageAnswer::No);
+        frmFirst().showForm();
         frmFirst().menHigh_Click();
         file.write("900,\"cd\",,,0,\"\"\r\n"_ba);  // another copy of the game saved meanwhile
+        const QWidget *asking = &frmHighScore();
 
         QTest::mouseClick(&frmHighScore().control("cmdClear"), Qt::LeftButton);
 
         QCOMPARE(dialogs.messages.size(), std::size_t(1));
+        QCOMPARE(dialogs.messages[0].owner, asking);
+        test::verifyOwnedBy(frmHighScore(), frmFirst());
         QCOMPARE(dialogs.messages[0].title + u'|' + dialogs.messages[0].prompt, u"確認|ハイスコアを消去してよろしいですか？"_s);
         QVERIFY(dialogs.warnings.empty());
         QVERIFY(frmHighScore().isVisible());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "round/RoundPorts.h"
+#include "support/NativeOwner.h"
 #include "scores/HighScoreFile.h"
 #include "ui/Dialogs.h"
 #include "ui/Fonts.h"
@@ -13,6 +14,8 @@
 #include <QEvent>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QWindow>
 
 #include <deque>
 #include <vector>
@@ -32,30 +35,34 @@ public:
 class ScriptedDialogs final : public ui::Dialogs
 {
 public:
-    struct Shown { QString prompt; QString title; };
+    struct Shown { QString prompt; QString title; const QWidget *owner = nullptr; };
     std::vector<Shown> messages, inputs, warnings;
     std::deque<ui::MessageAnswer> messageAnswers;
     std::deque<std::optional<QString>> inputAnswers;
 
-    ui::MessageAnswer messageBox(const QString &prompt, ui::MessageButtons buttons, const QString &title) override
+    ui::MessageAnswer messageBox(QWidget *owner, const QString &prompt, ui::MessageButtons buttons,
+                                 const QString &title) override
     {
-        messages.push_back({prompt, title});
+        messages.push_back({prompt, title, owner});
         if (messageAnswers.empty())
             return buttons == ui::MessageButtons::Ok ? ui::MessageAnswer::Ok : ui::MessageAnswer::No;
         const ui::MessageAnswer answer = messageAnswers.front();
         messageAnswers.pop_front();
         return answer;
     }
-    std::optional<QString> inputBox(const QString &prompt, const QString &title) override
+    std::optional<QString> inputBox(QWidget *owner, const QString &prompt, const QString &title) override
     {
-        inputs.push_back({prompt, title});
+        inputs.push_back({prompt, title, owner});
         if (inputAnswers.empty())
             return std::nullopt;
         const std::optional<QString> answer = inputAnswers.front();
         inputAnswers.pop_front();
         return answer;
     }
-    void warning(const QString &text, const QString &title) override { warnings.push_back({text, title}); }
+    void warning(QWidget *owner, const QString &text, const QString &title) override
+    {
+        warnings.push_back({text, title, owner});
+    }
 };
 
 // Every window test starts here: the version text as Main builds it, the fonts, and a high-score
@@ -74,6 +81,16 @@ inline void discardAllWindows()
 {
     ui::FormRegistry::discardAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Owned, as Qt sees it and, where the platform shows it, as the window system does: it stays
+// above its owner whatever the player clicks.
+inline void verifyOwnedBy(QWidget &window, QWidget &owner)
+{
+    QVERIFY(window.windowHandle() && owner.windowHandle());
+    QCOMPARE(window.windowHandle()->transientParent(), owner.windowHandle());
+    if (const std::optional<WId> native = nativeOwner(window))
+        QCOMPARE(*native, owner.winId());
 }
 
 inline QStringList loadedFormNames()

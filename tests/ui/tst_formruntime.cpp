@@ -1,6 +1,7 @@
 #include "levels/LevelForm.h"
 #include "support/WindowTestSupport.h"
 #include "ui/Handler.h"
+#include "ui/Icons.h"
 
 #include "support/TestMain.h"
 #include <QFontInfo>
@@ -24,7 +25,7 @@ ui::FormDesign twoButtons(bool secondShown)
 
 } // namespace
 
-// The window runtime: errors a handler leaves untrapped, focus, keys, the close box and fonts.
+// The window runtime: errors a handler leaves untrapped, focus, keys, the close box, fonts and icon.
 class FormRuntimeTest : public QObject
 {
     Q_OBJECT
@@ -138,6 +139,14 @@ private slots:
         ui::installFontSubstitutes(kFaces);
         QCOMPARE(QFontInfo(ui::toQFont({requested.toStdString()})).family(), drawn);
         QCOMPARE(QFontInfo(QFont(requested)).family(), drawn);
+    }
+
+    // The windows' icon has an image at each size a desktop asks for at 100 to 200 % scaling.
+    void theProgramIconHasAnImageAtEverySize()
+    {
+        const QList<QSize> sizes{{16, 16}, {20, 20}, {22, 22}, {24, 24}, {32, 32},
+                                 {40, 40}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+        QCOMPARE(ui::programIcon().availableSizes(), sizes);
     }
 };
 
