@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
-# Installs whatever the build, the tests and the game need on Debian 12 (as root). Quick when
-# everything is there already. What the game is built and run with is debian/control's alone (its
-# Build-Depends, and the fonts and translations the package depends on); this list adds only what
-# the tests, the gates and the tools need besides. With package names, it installs only those that
-# are missing (a gate's own needs).
+# Installs whatever the build, the tests and the game need on Debian 12. Quick when everything is
+# there already. What the game is built and run with is debian/control's alone (its Build-Depends,
+# and the packages the game depends on or recommends); this list adds only what the tests, the
+# gates and the tools need besides.
+#   tools/deps.sh            everything: the build, the game, the tests and every gate
+#   tools/deps.sh --play     what building and playing need, no test tools
+#   tools/deps.sh NAME...    only those packages, if missing (a gate's own needs)
+# Only the install step needs root: run as another user, it asks for it through sudo, and only
+# when something is missing. It waits for the package lock while another apt or dpkg runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # The package names a field of one debian/control paragraph lists: the first of alternatives,
-# without versions, architectures or substitution variables.
+# without versions, architectures, build profiles or substitution variables.
 control_names() {  # control_names 'Package: lumora' Depends
   awk -v paragraph="$1" -v field="$2" '
     /^$/ { inside = 0 }
@@ -17,41 +21,85 @@ control_names() {  # control_names 'Package: lumora' Depends
     inside && wanted { print }' debian/control |
     tr ',' '\n' | sed -E 's/[|([<].*//; s/[[:space:]]//g' | grep -v -e '^$' -e '^\$'
 }
-mapfile -t runtime < <(control_names 'Package: lumora' Depends)
+mapfile -t runtime < <(control_names 'Package: lumora' Depends; control_names 'Package: lumora' Recommends)
 
+play=0
+if [[ ${1:-} == --play ]]; then
+  play=1
+  shift
+fi
 named=$#
 packages=("$@")
-((named)) || packages=(
-  "${runtime[@]}"
-  # Debian's builds take it for granted; apt-get build-dep brings it.
-  build-essential
-  xvfb xauth
-  libbenchmark-dev hyperfine time jq valgrind
-  # The gates in tools/test: the fuzz build (clang with its sanitizer and fuzzer runtimes),
-  # clang-tidy, the desktop-entry and metainfo validators, and the Debian package (built from a
-  # copy of the checkout that git lists, then checked with lintian).
-  clang libclang-rt-14-dev clang-tidy
-  appstream desktop-file-utils
-  git lintian
-)
+if ((play)); then
+  # Debian's builds take build-essential for granted; apt-get build-dep brings it.
+  packages+=("${runtime[@]}" build-essential)
+elif ((!named)); then
+  packages=(
+    "${runtime[@]}"
+    build-essential
+    xvfb xauth
+    libbenchmark-dev hyperfine time jq valgrind
+    # The gates in tools/test: the fuzz build (clang with its sanitizer and fuzzer runtimes),
+    # clang-tidy, the desktop-entry and metainfo validators, the Debian package (built from a
+    # copy of the checkout that git lists, then checked with lintian) and the headless Wayland
+    # compositor the wayland gate runs the windows on.
+    clang libclang-rt-14-dev clang-tidy
+    appstream desktop-file-utils
+    git lintian
+    weston
+  )
+fi
+# Playing builds without the tests, so the build dependencies the tests alone need stay out.
+profiles=()
+((play)) && profiles=(-P nocheck)
+whole=$((play || !named))
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-# dpkg-checkbuilddeps weighs versions and virtual packages (debhelper-compat); it comes with
-# build-essential, so without it the build dependencies are missing too.
-build_deps_met() { command -v dpkg-checkbuilddeps >/dev/null && dpkg-checkbuilddeps >/dev/null 2>&1; }
+# dpkg-checkbuilddeps weighs versions, virtual packages (debhelper-compat) and build profiles; it
+# comes with build-essential, so without it the build dependencies are missing too.
+build_deps_met() {
+  command -v dpkg-checkbuilddeps >/dev/null && dpkg-checkbuilddeps "${profiles[@]}" >/dev/null 2>&1
+}
+((${#missing[@]})) || { ((whole)) && ! build_deps_met; } || exit 0
 
-if ((${#missing[@]})) || { ((!named)) && ! build_deps_met; }; then
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  if ((!named)); then
-    echo "Installing the build dependencies of debian/control"
-    apt-get build-dep -y -qq --no-install-recommends ./
+as_root() {
+  if ((EUID == 0)); then
+    "$@"
+  elif command -v sudo >/dev/null; then
+    sudo "$@"
+  else
+    echo "tools/deps.sh: installing packages needs root, and there is no sudo here: run it as root" >&2
+    exit 1
   fi
-  if ((${#missing[@]})); then
-    echo "Installing: ${missing[*]}"
-    apt-get install -y -qq --no-install-recommends "${missing[@]}"
-  fi
+}
+# Every call waits up to ten minutes for the package lock while another apt or dpkg runs.
+apt_get() { as_root env LC_ALL=C DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 "$@"; }
+
+# apt-get update takes no lock timeout (it fails at once while another apt updates the package
+# lists), so it is tried again for as long as an install would wait.
+update_lists() {
+  local waited=0 output
+  until output=$(apt_get update -qq 2>&1); do
+    if [[ $output != *"Could not get lock"* ]] || ((waited >= 600)); then
+      printf '%s\n' "$output" >&2
+      return 1
+    fi
+    echo "Waiting for another apt to finish updating the package lists"
+    sleep 10
+    waited=$((waited + 10))
+  done
+  if [[ -n $output ]]; then printf '%s\n' "$output"; fi
+}
+
+update_lists
+if ((whole)); then
+  echo "Installing the build dependencies of debian/control"
+  apt_get build-dep -y -qq --no-install-recommends "${profiles[@]}" ./
+fi
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  apt_get install -y -qq --no-install-recommends "${missing[@]}"
 fi

@@ -4,6 +4,7 @@
 #include "support/RoundDriving.h"
 
 #include "support/TestMain.h"
+#include <QGuiApplication>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -142,6 +143,8 @@ private slots:
     void everyWayOutEndsTheProgramMidRound()
     {
         QFETCH(QString, way);
+        if (way == "About" && QGuiApplication::platformName() == QLatin1String("wayland"))
+            QSKIP("on Wayland the compositor, not the program, moves the focus away from the About window");
         frmThird(); // hidden level windows go too
         LevelForm &form = frmFirst();
         form.showForm();
