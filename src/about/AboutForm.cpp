@@ -5,7 +5,7 @@
 #include "about/SysInfoServices.h"
 #include "ui/Dialogs.h"
 #include "ui/FormRegistry.h"
-#include "ui/VersionText.h"
+#include "core/VersionText.h"
 
 namespace lumora {
 

@@ -1,7 +1,7 @@
 #include "about/CommonDialog.h"
 
 #include "about/HelpViewer.h"
-#include "ui/RuntimeError.h"
+#include "core/RuntimeError.h"
 
 namespace lumora {
 

@@ -1,6 +1,6 @@
 #include "about/DetachedProgramStarter.h"
 
-#include "ui/RuntimeError.h"
+#include "core/RuntimeError.h"
 
 #include <QFile>
 #include <QProcess>

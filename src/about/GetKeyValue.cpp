@@ -1,6 +1,6 @@
 #include "about/GetKeyValue.h"
 
-#include "ui/RuntimeError.h"
+#include "core/RuntimeError.h"
 
 #include <algorithm>
 #include <array>

@@ -2,7 +2,7 @@
 
 #include "about/GetKeyValue.h"
 #include "about/SysInfoKeys.h"
-#include "ui/RuntimeError.h"
+#include "core/RuntimeError.h"
 
 #include <optional>
 

@@ -37,14 +37,8 @@ const SysInfoServices &sysInfoServices()
 }
 
 SysInfoServicesOverride::SysInfoServicesOverride(const SysInfoServices &replacement)
-    : m_previous(current())
+    : Override(current(), replacement)
 {
-    current() = replacement;
-}
-
-SysInfoServicesOverride::~SysInfoServicesOverride()
-{
-    current() = m_previous;
 }
 
 } // namespace lumora

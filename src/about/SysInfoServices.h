@@ -2,6 +2,7 @@
 
 #include "about/Registry.h"
 #include "about/SysInfoPorts.h"
+#include "core/Override.h"
 
 namespace lumora {
 
@@ -18,16 +19,10 @@ struct SysInfoServices
 const SysInfoServices &sysInfoServices();
 
 // Replaces the services until the guard goes away (tests).
-class SysInfoServicesOverride
+class SysInfoServicesOverride : public Override<SysInfoServices>
 {
 public:
     explicit SysInfoServicesOverride(const SysInfoServices &replacement);
-    ~SysInfoServicesOverride();
-    SysInfoServicesOverride(const SysInfoServicesOverride &) = delete;
-    SysInfoServicesOverride &operator=(const SysInfoServicesOverride &) = delete;
-
-private:
-    SysInfoServices m_previous;
 };
 
 } // namespace lumora

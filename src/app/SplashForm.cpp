@@ -3,7 +3,7 @@
 #include "app/LevelSelectionForm.h"
 #include "app/SplashDesign.h"
 #include "ui/FormRegistry.h"
-#include "ui/VersionText.h"
+#include "core/VersionText.h"
 
 #include <QKeyEvent>
 

@@ -1,7 +1,7 @@
 #include "app/basPublic.h"
 
 #include "app/SplashForm.h"
-#include "ui/VersionText.h"
+#include "core/VersionText.h"
 
 namespace lumora {
 

@@ -5,7 +5,7 @@
 #include "scores/RecordBoxes.h"
 #include "ui/FormRegistry.h"
 #include "ui/Program.h"
-#include "ui/VersionText.h"
+#include "core/VersionText.h"
 
 namespace lumora {
 

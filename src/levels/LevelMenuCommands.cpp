@@ -25,6 +25,13 @@ void enableLevelWindows() noexcept
     }
 }
 
+// Until the player leaves it, whichever high-score window stands in for the first one.
+void followHighScores(HighScoreForm &form)
+{
+    QObject::connect(&form, &HighScoreForm::dismissed, enableLevelWindows);
+    QObject::connect(&form, &HighScoreForm::reopened, followHighScores);
+}
+
 } // namespace
 
 void LevelForm::menAgain_Click()
@@ -59,7 +66,7 @@ void LevelForm::menEnd_Click()
 void LevelForm::menHigh_Click()
 {
     setEnabled(false);
-    setHighScoreReturn(enableLevelWindows);
+    followHighScores(frmHighScore());
     frmHighScore().showForm(*this);
 }
 

@@ -23,17 +23,9 @@ RandomSource &gameRandom()
 }
 
 RoundServicesOverride::RoundServicesOverride(Clock &clock, RandomSource &random)
-    : m_previousClock(g_clock)
-    , m_previousRandom(g_random)
+    : m_clock(g_clock, &clock)
+    , m_random(g_random, &random)
 {
-    g_clock = &clock;
-    g_random = &random;
-}
-
-RoundServicesOverride::~RoundServicesOverride()
-{
-    g_clock = m_previousClock;
-    g_random = m_previousRandom;
 }
 
 } // namespace lumora

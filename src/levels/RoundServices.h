@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Override.h"
 #include "round/RoundPorts.h"
 
 namespace lumora {
@@ -13,13 +14,10 @@ class RoundServicesOverride
 {
 public:
     RoundServicesOverride(Clock &clock, RandomSource &random);
-    ~RoundServicesOverride();
-    RoundServicesOverride(const RoundServicesOverride &) = delete;
-    RoundServicesOverride &operator=(const RoundServicesOverride &) = delete;
 
 private:
-    Clock *m_previousClock;
-    RandomSource *m_previousRandom;
+    Override<Clock *> m_clock;
+    Override<RandomSource *> m_random;
 };
 
 } // namespace lumora

@@ -1,6 +1,6 @@
 #include "round/NumberText.h"
 
-#include "ui/RuntimeError.h"
+#include "core/RuntimeError.h"
 
 #include <array>
 #include <charconv>

@@ -8,20 +8,6 @@
 
 namespace lumora {
 
-namespace {
-
-// Where leaving the window goes back to. The level windows open it and sit above the scores,
-// so they say what that is.
-void (*g_returnToOpener)() noexcept = nullptr;
-
-void returnToOpener() noexcept
-{
-    if (g_returnToOpener)
-        g_returnToOpener();
-}
-
-} // namespace
-
 HighScoreForm::HighScoreForm()
     : Form(ui::highScoreDesign())
 {
@@ -48,7 +34,7 @@ void HighScoreForm::Form_Unload(bool &cancel)
     // Only OK enables the level windows again; a close from the title bar counts as OK, so the
     // level window is never left disabled.
     if (m_closing == Closing::ByTitleBar)
-        returnToOpener();
+        emit dismissed();
 }
 
 void HighScoreForm::cmdClear_Click()
@@ -64,22 +50,19 @@ void HighScoreForm::cmdClear_Click()
     // The window comes back owned by the level window that opened it.
     QPointer<QWidget> opener = owner();
     unload();
+    HighScoreForm &again = frmHighScore();
+    emit reopened(again);
     if (opener)
-        frmHighScore().showForm(*opener);
+        again.showForm(*opener);
     else
-        frmHighScore().showForm();
+        again.showForm();
 }
 
 void HighScoreForm::cmdOK_Click()
 {
     m_closing = Closing::ByOK;
     unload();
-    returnToOpener();
-}
-
-void setHighScoreReturn(void (*returnToOpener)() noexcept)
-{
-    g_returnToOpener = returnToOpener;
+    emit dismissed();
 }
 
 HighScoreForm &frmHighScore()

@@ -4,8 +4,8 @@
 
 namespace lumora {
 
-// frmHighScore: the best score and holder of each level, a reset, and the way back to the
-// level windows, which stay disabled while it is open.
+// frmHighScore: the best score and holder of each level and a reset. The level window that opens
+// it stays disabled until it is dismissed.
 class HighScoreForm : public ui::Form
 {
     Q_OBJECT
@@ -14,6 +14,12 @@ public:
 
     void cmdClear_Click();
     void cmdOK_Click();
+
+signals:
+    // The player left it, by OK or by the title bar's close: the level windows may be used again.
+    void dismissed();
+    // Clear unloaded it and loaded `again` in its place, which is the one to follow now.
+    void reopened(lumora::HighScoreForm &again);
 
 protected:
     void Form_Load() override;
@@ -25,7 +31,5 @@ private:
 };
 
 HighScoreForm &frmHighScore();
-// What OK, or closing the window from its title bar, goes back to: set by whoever opens it.
-void setHighScoreReturn(void (*returnToOpener)() noexcept);
 
 } // namespace lumora

@@ -1,6 +1,6 @@
 #include "scores/HighScoreTable.h"
 
-#include "ui/RuntimeError.h"
+#include "core/RuntimeError.h"
 
 namespace lumora {
 

@@ -84,14 +84,8 @@ Dialogs &dialogs()
 }
 
 DialogsOverride::DialogsOverride(Dialogs &replacement)
-    : m_previous(g_dialogs)
+    : Override(g_dialogs, &replacement)
 {
-    g_dialogs = &replacement;
-}
-
-DialogsOverride::~DialogsOverride()
-{
-    g_dialogs = m_previous;
 }
 
 QString applicationTitle()

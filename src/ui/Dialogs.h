@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Override.h"
+
 #include <QString>
 
 #include <optional>
@@ -29,17 +31,11 @@ public:
 
 Dialogs &dialogs();
 
-// Replaces the dialogs until the returned guard goes away (tests).
-class DialogsOverride
+// Replaces the dialogs until the guard goes away (tests).
+class DialogsOverride : public Override<Dialogs *>
 {
 public:
     explicit DialogsOverride(Dialogs &replacement);
-    ~DialogsOverride();
-    DialogsOverride(const DialogsOverride &) = delete;
-    DialogsOverride &operator=(const DialogsOverride &) = delete;
-
-private:
-    Dialogs *m_previous;
 };
 
 QString applicationTitle();

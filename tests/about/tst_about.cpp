@@ -12,7 +12,7 @@
 #include "about/SysInfoServices.h"
 #include "levels/LevelForm.h"
 #include "support/WindowTestSupport.h"
-#include "ui/RuntimeError.h"
+#include "core/RuntimeError.h"
 
 #include "support/TestMain.h"
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/RuntimeError.h"
+#include "core/RuntimeError.h"
 
 #include <QObject>
 

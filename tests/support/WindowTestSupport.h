@@ -8,7 +8,7 @@
 #include "ui/Form.h"
 #include "ui/FormRegistry.h"
 #include "ui/QtTranslations.h"
-#include "ui/VersionText.h"
+#include "core/VersionText.h"
 
 #include <QCoreApplication>
 #include <QEvent>

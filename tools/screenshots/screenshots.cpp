@@ -8,7 +8,7 @@
 #include "scores/HighScoreFile.h"
 #include "scores/HighScoreForm.h"
 #include "ui/Fonts.h"
-#include "ui/VersionText.h"
+#include "core/VersionText.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "ui/VersionText.h"
+#include "core/VersionText.h"
 
 #include "Version.h"
 

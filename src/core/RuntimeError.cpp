@@ -1,4 +1,4 @@
-#include "ui/RuntimeError.h"
+#include "core/RuntimeError.h"
 
 namespace lumora {
 
