@@ -1,28 +1,30 @@
 #include "scores/FileErrorText.h"
 
-#include <cerrno>
-
 namespace lumora {
 
-QString fileErrorText(const QString &systemText)
+namespace {
+
+QString causeText(FileErrorCause cause)
 {
-    // Qt words a file error as the C library does for its errno, so the causes are known by text.
-    struct Cause { int code; const char16_t *japanese; };
-    static constexpr Cause kCauses[] = {
-        {ENOENT, u"フォルダーが見つかりません"},
-        {EACCES, u"書き込む権限がありません"},
-        {EPERM, u"書き込む権限がありません"},
-        {ENOSPC, u"ディスクの空き領域が足りません"},
-#ifdef EDQUOT
-        {EDQUOT, u"ディスクの空き領域が足りません"},
-#endif
-        {EROFS, u"読み取り専用のファイル システムです"},
-    };
-    for (const Cause &cause : kCauses) {
-        if (systemText == qt_error_string(cause.code))
-            return QString::fromUtf16(cause.japanese);
+    switch (cause) {
+    case FileErrorCause::MissingFolder: return QStringLiteral("フォルダーが見つかりません");
+    case FileErrorCause::NoPermission: return QStringLiteral("書き込む権限がありません");
+    case FileErrorCause::DiskFull: return QStringLiteral("ディスクの空き領域が足りません");
+    case FileErrorCause::ReadOnlyFileSystem: break;
     }
-    return systemText;
+    return QStringLiteral("読み取り専用のファイル システムです");
+}
+
+} // namespace
+
+QString fileErrorText(int systemError)
+{
+    for (const KnownFileError &known : knownFileErrors()) {
+        if (known.code == systemError)
+            return causeText(known.cause);
+    }
+    // qt_error_string words errno on Linux and a Win32 code on Windows, each as its system does.
+    return qt_error_string(systemError);
 }
 
 QString notARegularFileText(FileKind kind)

@@ -2,12 +2,27 @@
 
 #include <QString>
 
+#include <span>
+
 namespace lumora {
 
 // The reason a file operation failed, for a Japanese message: the common causes in sentences of
-// our own, any other in the system's words (`systemText`, as Qt's file classes report it).
+// our own, any other in the system's words. `systemError` is the platform's own code for it:
+// errno on Linux, a Win32 error code (GetLastError()) on Windows.
 // Fits inside parentheses: no closing "。".
-QString fileErrorText(const QString &systemText);
+QString fileErrorText(int systemError);
+
+// The causes told in sentences of our own.
+enum class FileErrorCause { MissingFolder, NoPermission, DiskFull, ReadOnlyFileSystem };
+
+struct KnownFileError
+{
+    int code;
+    FileErrorCause cause;
+};
+
+// This platform's codes for those causes, one table per platform.
+std::span<const KnownFileError> knownFileErrors();
 
 // What can stand at a file's path instead of a regular file.
 enum class FileKind { Folder, Pipe, Socket, Device, Other };

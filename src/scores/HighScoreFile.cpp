@@ -2,13 +2,14 @@
 
 #include "scores/FileErrorText.h"
 #include "scores/HighScorePlaces.h"
+#include "scores/MomentaryRetry.h"
 #include "scores/RegularFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
+#include <QRandomGenerator>
 
 namespace lumora {
 
@@ -36,30 +37,13 @@ std::optional<SaveResult> makeFolderOf(const QString &path)
                       QStringLiteral("フォルダー %1 を作成できません。").arg(QDir::toNativeSeparators(folder))};
 }
 
-// A write cut short tells no reason; writing the rest does (a full disk, a size limit), and the
-// file's error then holds it.
-bool writeAll(QFileDevice &file, const QByteArray &bytes)
-{
-    qsizetype count = 0;
-    while (count < bytes.size()) {
-        const qint64 wrote = file.write(bytes.sliced(count));
-        if (wrote <= 0)
-            return false;
-        count += wrote;
-    }
-    return true;
-}
-
 // QLockFile tells no reason when it cannot make its file: making one the same way finds it again.
 QString lockFailureReason(const QString &lockPath)
 {
-    QFile probe(lockPath);
-    if (!probe.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
-        return fileErrorText(probe.errorString());
-    const bool written = writeAll(probe, QByteArray(kLockFileBytes, ' '));
-    QString reason = written ? QString() : fileErrorText(probe.errorString());
-    probe.remove();
-    return reason;
+    const NewFile probe = writeNewFile(lockPath, QByteArray(kLockFileBytes, ' '));
+    if (probe.error == 0)
+        QFile::remove(lockPath);
+    return probe.error > 0 ? fileErrorText(probe.error) : QString();
 }
 
 SaveResult lockFailure(const QString &path, const QString &lockPath, const QString &reason)
@@ -108,19 +92,25 @@ SaveResult SaveHighScores(const HighScoreFields &fields)
     const RegularFilePath target = resolveRegularFile(path);
     if (!target.problem.isEmpty())
         return {SaveOutcome::CannotWrite, path, QStringLiteral("ファイルに書き込めません（%1）。").arg(target.problem)};
-    QSaveFile file(target.path);
-    // Unbuffered, so that a short write shows in write()'s count: a buffered flush loses it, and
-    // commit() would then put a cut-off file in place of the old one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return {SaveOutcome::CannotCreate, path,
-                QStringLiteral("ファイルを作成できません（%1）。").arg(fileErrorText(file.errorString()))};
-    const bool written = writeAll(file, line.bytes);
-    if (!written && file.error() == QFileDevice::NoError)
+    // A name of its own beside the file, so that neither another copy's save nor a file an
+    // interrupted save left behind is in its way.
+    const QString temporary = target.path + u'.' + QString::number(QRandomGenerator::system()->generate(), 16);
+    const NewFile made = writeNewFile(temporary, line.bytes);
+    if (!made.created)
+        return {SaveOutcome::CannotCreate, path, QStringLiteral("ファイルを作成できません（%1）。").arg(fileErrorText(made.error))};
+    if (made.error == kWriteCutShort)
         return {SaveOutcome::CannotWrite, path, QStringLiteral("ファイルを最後まで書き込めませんでした。")};
-    // A full disk usually fails the write itself, before the commit.
-    if (!written || !file.commit())
-        return {SaveOutcome::CannotWrite, path,
-                QStringLiteral("ファイルに書き込めません（%1）。").arg(fileErrorText(file.errorString()))};
+    int error = made.error;
+    if (error == 0) {
+        // The new file keeps the old one's permissions; a read-only one is not replaced.
+        if (const QFileInfo old(target.path); old.exists() && old.isWritable())
+            QFile::setPermissions(temporary, old.permissions());
+        error = retryWhileMomentary([&] { return replaceFile(temporary, target.path); }, isMomentaryRefusal);
+        if (error != 0)
+            QFile::remove(temporary);
+    }
+    if (error != 0)
+        return {SaveOutcome::CannotWrite, path, QStringLiteral("ファイルに書き込めません（%1）。").arg(fileErrorText(error))};
     return {SaveOutcome::Saved, path, QString()};
 }
 

@@ -38,11 +38,6 @@ private:
     int m_fd;
 };
 
-QString systemReason(int error)
-{
-    return fileErrorText(qt_error_string(error));
-}
-
 // Why a file of this mode is not read or written; empty for a regular file.
 QString problemWith(mode_t mode)
 {
@@ -77,7 +72,7 @@ FileRead readRegularFile(const QString &path, qsizetype limit)
     const Descriptor file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     struct stat info {};
     if (!file.isOpen() || ::fstat(file.get(), &info) != 0)
-        return {std::nullopt, systemReason(errno)};
+        return {std::nullopt, fileErrorText(errno)};
     if (const QString problem = problemWith(info.st_mode); !problem.isEmpty())
         return {std::nullopt, problem};
 
@@ -90,7 +85,7 @@ FileRead readRegularFile(const QString &path, qsizetype limit)
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
-            return {std::nullopt, systemReason(errno)};
+            return {std::nullopt, fileErrorText(errno)};
         if (got == 0)
             break;
         size += got;
@@ -107,7 +102,7 @@ RegularFilePath resolveRegularFile(const QString &path)
         if (next.isEmpty())
             break;
         if (links == kMaxLinks)
-            return {path, systemReason(ELOOP)};
+            return {path, fileErrorText(ELOOP)};
         target = next;
     }
     // O_PATH opens even a FIFO or a file without permissions at once; O_NOFOLLOW shows a link
@@ -115,10 +110,49 @@ RegularFilePath resolveRegularFile(const QString &path)
     const Descriptor file(::open(QFile::encodeName(target).constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
     struct stat info {};
     if (!file.isOpen())
-        return {target, errno == ENOENT ? QString() : systemReason(errno)};
+        return {target, errno == ENOENT ? QString() : fileErrorText(errno)};
     if (::fstat(file.get(), &info) != 0)
-        return {target, systemReason(errno)};
+        return {target, fileErrorText(errno)};
     return {target, problemWith(info.st_mode)};
+}
+
+NewFile writeNewFile(const QString &path, const QByteArray &bytes)
+{
+    const QByteArray name = QFile::encodeName(path);
+    int error = 0;
+    {
+        const Descriptor file(::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+        if (!file.isOpen())
+            return {false, errno};
+        // A write cut short tells no reason; writing the rest does (a full disk, a size limit).
+        for (qsizetype count = 0; count < bytes.size() && error == 0;) {
+            const ssize_t wrote = ::write(file.get(), bytes.constData() + count, size_t(bytes.size() - count));
+            if (wrote > 0)
+                count += wrote;
+            else if (wrote == 0 || errno != EINTR)
+                error = wrote == 0 ? kWriteCutShort : errno;
+        }
+        // On disk before it replaces anything, so that a crash leaves the old content or the new.
+        if (error == 0 && ::fsync(file.get()) != 0)
+            error = errno;
+    }
+    if (error != 0)
+        ::unlink(name.constData());
+    return {true, error};
+}
+
+int replaceFile(const QString &from, const QString &to)
+{
+    const QByteArray target = QFile::encodeName(to);
+    if (::access(target.constData(), W_OK) != 0 && errno != ENOENT)
+        return errno;
+    return ::rename(QFile::encodeName(from).constData(), target.constData()) == 0 ? 0 : errno;
+}
+
+// A file others hold open is replaced all the same.
+bool isMomentaryRefusal(int)
+{
+    return false;
 }
 
 } // namespace lumora

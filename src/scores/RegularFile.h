@@ -29,4 +29,26 @@ struct RegularFilePath
 // say) is written through the link, and only a regular file, or nothing yet, is replaced.
 RegularFilePath resolveRegularFile(const QString &path);
 
+// What a save's own file operations report: 0 when done, else the system's code (errno on Linux,
+// a Win32 error code on Windows) for fileErrorText.
+constexpr int kWriteCutShort = -1;  // a write the system cut short without a reason
+
+struct NewFile
+{
+    bool created = false;  // whether the file was made (and the failure, if any, in writing it)
+    int error = 0;
+};
+
+// Makes the file `path`, which must not exist yet, holding `bytes` forced to disk. After a
+// failure nothing is left at `path`.
+NewFile writeNewFile(const QString &path, const QByteArray &bytes);
+
+// Puts the file `from` in the place of the regular file `to` (or of nothing) in one step. A file
+// that cannot be written is left alone, as Windows refuses to replace a read-only one.
+int replaceFile(const QString &from, const QString &to);
+
+// Whether a replace refused with `error` may go through a moment later: on Windows, a scanner, a
+// backup or a sync client often holds a freshly written file open for a moment.
+bool isMomentaryRefusal(int error);
+
 } // namespace lumora

@@ -36,20 +36,18 @@ private:
 
 QString systemReason(DWORD error)
 {
-    wchar_t *text = nullptr;
-    const DWORD size = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM
-                                          | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                      nullptr, error, 0, reinterpret_cast<wchar_t *>(&text), 0, nullptr);
-    const QString reason = size ? QString::fromWCharArray(text, int(size)).trimmed()
-                                : QStringLiteral("エラー %1").arg(error);
-    LocalFree(text);
-    return fileErrorText(reason);
+    return fileErrorText(int(error));
+}
+
+const wchar_t *native(const QString &path)
+{
+    return reinterpret_cast<const wchar_t *>(path.utf16());
 }
 
 // Backup semantics open a folder too, so that it is told as one.
 Handle openExisting(const QString &path, DWORD access, DWORD flags)
 {
-    return Handle(CreateFileW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(path).utf16()), access,
+    return Handle(CreateFileW(native(QDir::toNativeSeparators(path)), access,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                               flags | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
 }
@@ -116,6 +114,51 @@ RegularFilePath resolveRegularFile(const QString &path)
         return {target, missing ? QString() : systemReason(error)};
     }
     return {target, problemWith(file.get())};
+}
+
+NewFile writeNewFile(const QString &path, const QByteArray &bytes)
+{
+    const QString name = QDir::toNativeSeparators(path);
+    DWORD error = 0;
+    {
+        const Handle file(CreateFileW(native(name), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.isOpen())
+            return {false, int(GetLastError())};
+        for (qsizetype count = 0; count < bytes.size() && error == 0;) {
+            DWORD wrote = 0;
+            const auto wanted = DWORD(std::min<qsizetype>(kChunkBytes, bytes.size() - count));
+            if (!WriteFile(file.get(), bytes.constData() + count, wanted, &wrote, nullptr))
+                error = GetLastError();
+            else if (wrote == 0)
+                error = DWORD(kWriteCutShort);
+            count += wrote;
+        }
+        // On disk before it replaces anything, so that a crash leaves the old content or the new.
+        if (error == 0 && !FlushFileBuffers(file.get()))
+            error = GetLastError();
+    }
+    // Closed first: Windows deletes no file that is still open.
+    if (error != 0)
+        DeleteFileW(native(name));
+    return {true, int(error)};
+}
+
+int replaceFile(const QString &from, const QString &to)
+{
+    const QString target = QDir::toNativeSeparators(to);
+    // Windows refuses to replace a read-only file; Wine does not, so it is refused here as Windows does.
+    const DWORD attributes = GetFileAttributesW(native(target));
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return ERROR_ACCESS_DENIED;
+    const bool moved = MoveFileExW(native(QDir::toNativeSeparators(from)), native(target),
+                                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    return moved ? 0 : int(GetLastError());
+}
+
+// Both are what a replace over a file another program holds open meets; neither outlasts it.
+bool isMomentaryRefusal(int error)
+{
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED;
 }
 
 } // namespace lumora

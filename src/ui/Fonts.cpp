@@ -12,8 +12,9 @@ namespace lumora::ui {
 
 namespace {
 
-// The family each Windows face is drawn with where it is not installed.
-std::map<std::string, QString> &standIns()
+// The family each Windows face is drawn with where it is not listed by the name the designs use:
+// its English name, or its stand-in.
+std::map<std::string, QString> &drawnFaces()
 {
     static std::map<std::string, QString> faces;
     return faces;
@@ -26,22 +27,33 @@ void installFontSubstitutes(std::span<const FontSubstitute> substitutes)
     // One look at the installed families: QFontDatabase::hasFamily() would run fontconfig's
     // substitution for every name, and a font that names a missing face makes Qt sort every
     // installed font for fallbacks before it reaches a substitute. Where the real face is
-    // installed (Windows), it wins; where neither is listed, Qt resolves the name as before.
+    // installed (Windows), it wins; where none is listed, Qt resolves the name as before.
     loadProgramFonts();
-    const QStringList installed = QFontDatabase::families();
+    installFontSubstitutes(substitutes, QFontDatabase::families());
+}
+
+void installFontSubstitutes(std::span<const FontSubstitute> substitutes, const QStringList &installed)
+{
+    const auto listed = [&installed](const QString &family) {
+        return !family.isEmpty() && installed.contains(family, Qt::CaseInsensitive);
+    };
     for (const auto &s : substitutes) {
         const QString requested = QString::fromUtf8(s.requested);
+        const QString english = QString::fromLatin1(s.english);
         const QString standIn = QString::fromLatin1(s.installed);
         QFont::insertSubstitution(requested, standIn);
-        if (!installed.contains(requested, Qt::CaseInsensitive) && installed.contains(standIn, Qt::CaseInsensitive))
-            standIns()[s.requested] = standIn;
+        const QString drawn = listed(requested) ? QString() : listed(english) ? english : listed(standIn) ? standIn : QString();
+        if (drawn.isEmpty())
+            drawnFaces().erase(s.requested);
+        else
+            drawnFaces()[s.requested] = drawn;
     }
 }
 
 QFont toQFont(const FontDesign &font)
 {
-    const auto standIn = standIns().find(font.face);
-    QFont result(standIn != standIns().end() ? standIn->second : QString::fromStdString(font.face));
+    const auto drawn = drawnFaces().find(font.face);
+    QFont result(drawn != drawnFaces().end() ? drawn->second : QString::fromStdString(font.face));
     result.setPixelSize(pointsToPixels(font.points));
     result.setItalic(font.italic);
     result.setWeight(QFont::Normal);

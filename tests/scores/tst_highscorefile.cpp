@@ -5,6 +5,7 @@
 #include "scores/HighScoreForm.h"
 #include "scores/HighScorePlaces.h"
 #include "scores/HighScoreTestSupport.h"
+#include "scores/MomentaryRetry.h"
 #include "scores/NameRule.h"
 #include "scores/RecordBoxes.h"
 #include "scores/RecordKeeper.h"
@@ -12,6 +13,7 @@
 #include "support/TestMain.h"
 #include "support/WindowTestSupport.h"
 #include <QDir>
+#include <QDeadlineTimer>
 #include <QLockFile>
 #include <QScopeGuard>
 #include <QTest>
@@ -29,6 +31,9 @@
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
+#else
+#include <thread>
+#include <windows.h>
 #endif
 
 using namespace lumora;
@@ -354,23 +359,90 @@ private slots:
         QCOMPARE(loadPlace(places) + u' ' + savePlace(places), loadAndSave);
     }
 
+    // Each platform's own codes: on Windows errno numbers name unrelated Win32 errors.
     void commonSystemReasonsAreToldInJapanese_data()
     {
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("reason");  // empty: the system's own text
-        QTest::newRow("no such folder") << ENOENT << u"フォルダーが見つかりません"_s;
-        QTest::newRow("disk full") << ENOSPC << u"ディスクの空き領域が足りません"_s;
-        QTest::newRow("read-only file system") << EROFS << u"読み取り専用のファイル システムです"_s;
-        QTest::newRow("anything else") << ENOTDIR << QString();
+        const QString folder = u"フォルダーが見つかりません"_s, denied = u"書き込む権限がありません"_s,
+                      full = u"ディスクの空き領域が足りません"_s, readOnly = u"読み取り専用のファイル システムです"_s;
+#ifdef Q_OS_WIN
+        const std::pair<int, QString> rows[] = {{ERROR_FILE_NOT_FOUND, folder}, {ERROR_PATH_NOT_FOUND, folder},
+            {ERROR_ACCESS_DENIED, denied}, {ERROR_SHARING_VIOLATION, denied}, {ERROR_DISK_FULL, full},
+            {ERROR_HANDLE_DISK_FULL, full}, {ERROR_WRITE_PROTECT, readOnly},
+            {EACCES, {}}, {ERROR_INVALID_NAME, {}}};
+#else
+        const std::pair<int, QString> rows[] = {{ENOENT, folder}, {EACCES, denied}, {EPERM, denied},
+            {ENOSPC, full}, {EDQUOT, full}, {EROFS, readOnly}, {ENOTDIR, {}}};
+#endif
+        for (const auto &[code, reason] : rows)
+            QTest::addRow("%d", code) << code << reason;
     }
 
     void commonSystemReasonsAreToldInJapanese()
     {
         QFETCH(int, code);
         QFETCH(QString, reason);
-        const QString systemText = qt_error_string(code);
-        QCOMPARE(fileErrorText(systemText), reason.isEmpty() ? systemText : reason);
+        QCOMPARE(fileErrorText(code), reason.isEmpty() ? qt_error_string(code) : reason);
     }
+
+    // A scanner or a sync client holding the file for a moment lost the record; a lasting refusal
+    // still fails, after a second.
+    void aMomentaryRefusalIsTriedAgainForASecond()
+    {
+        // Refusals before the attempt goes through (-1: for good); code 1 passes in a moment, 2
+        // does not; the attempts made (0: as many as fit in a second).
+        struct Row { int refusals, code, attempts; };
+        for (const Row row : {Row{3, 1, 4}, Row{-1, 1, 0}, Row{-1, 2, 1}}) {
+            int made = 0;
+            const QDeadlineTimer bound(kMomentaryRetryMs);
+            const int result = retryWhileMomentary([&] { return made++ == row.refusals ? 0 : row.code; }, [](int c) { return c == 1; });
+            QCOMPARE(result, row.refusals < 0 ? row.code : 0);
+            QVERIFY(row.attempts ? made == row.attempts : made > 2 && bound.hasExpired());
+        }
+    }
+
+#ifdef Q_OS_WIN
+    // Refusals staged with Windows' own sharing modes and attributes (Wine enforces them too): each
+    // is told in Japanese; a file held for a moment, as a scanner holds it, is saved once let go.
+    void windowsRefusalsAreToldInJapaneseAndAMomentsHoldIsWaitedOut_data()
+    {
+        QTest::addColumn<DWORD>("sharing");  // of a handle that holds the file
+        QTest::addColumn<int>("heldMs");     // -1: for good
+        QTest::addColumn<QString>("at");     // what stands at the path
+        QTest::addColumn<QString>("reason");  // empty: saved
+        const QString denied = u"書き込む権限がありません"_s;
+        QTest::newRow("held without sharing for 300 ms") << DWORD(0) << 300 << "file" << QString();
+        QTest::newRow("held for reading and writing for 300 ms") << DWORD(FILE_SHARE_READ | FILE_SHARE_WRITE) << 300 << "file" << QString();
+        QTest::newRow("held without sharing for good") << DWORD(0) << -1 << "file" << denied;
+        QTest::newRow("a read-only file") << DWORD(0) << 0 << "read-only" << denied;
+        QTest::newRow("a folder") << DWORD(0) << 0 << "folder" << notARegularFileText(FileKind::Folder);
+    }
+
+    void windowsRefusalsAreToldInJapaneseAndAMomentsHoldIsWaitedOut()
+    {
+        QFETCH(DWORD, sharing);
+        QFETCH(int, heldMs);
+        QFETCH(QString, at);
+        QFETCH(QString, reason);
+        QVERIFY(at == "folder" ? QDir().mkpath(m->file.path()) : (m->file.write(kResetLine), true));
+        const std::wstring path = QDir::toNativeSeparators(m->file.path()).toStdWString();
+        QVERIFY(at != "read-only" || SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
+        const HANDLE hold = CreateFileW(path.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        std::jthread letGo([&] { heldMs >= 0 && (std::this_thread::sleep_for(std::chrono::milliseconds(heldMs)), CloseHandle(hold)); });
+        const QDeadlineTimer bound(3 * kMomentaryRetryMs);
+        const SaveResult save = SaveHighScores(kPrevious.fields());
+        const bool inTime = !bound.hasExpired();
+        letGo.join();
+        if (heldMs < 0)
+            CloseHandle(hold);
+        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);  // so that the folder can go
+        QVERIFY(inTime);
+        QCOMPARE(save.reason, reason.isEmpty() ? QString() : u"ファイルに書き込めません（"_s + reason + u"）。"_s);
+        QCOMPARE(m->file.bytes(), reason.isEmpty() ? encodeHighScoreLine(kPrevious.fields()).bytes : at == "folder" ? ""_ba : kResetLine);
+        QCOMPARE(QDir(m->file.folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"LumoraHigh.Dll"});
+    }
+#endif
 
 #ifndef Q_OS_WIN
     // A FIFO at the path froze the game in open() for good, and a save through a link to a device
@@ -443,7 +515,7 @@ private slots:
         const auto restore = qScopeGuard([previous] { setrlimit(RLIMIT_FSIZE, &previous); });
         const SaveResult save = SaveHighScores(withSlot(resetHighScoreFields(), 2, 100, u"ab"_s));
         QCOMPARE(save.outcome, SaveOutcome::CannotWrite);
-        QCOMPARE(save.reason, u"ファイルに書き込めません（"_s + fileErrorText(qt_error_string(EFBIG)) + u"）。"_s);
+        QCOMPARE(save.reason, u"ファイルに書き込めません（"_s + fileErrorText(EFBIG) + u"）。"_s);
 
         TryLoadHighScores();
         m->fake.inputAnswers = {u"ab"_s};
@@ -451,7 +523,7 @@ private slots:
         QCOMPARE(m->fake.warnings.size(), std::size_t(1));
         QCOMPARE(m->fake.warnings[0].prompt.section(u'\n', 2),
                  u"ロックファイル "_s + QDir::toNativeSeparators(file.path() + ".lock") + u" を作成できません（"_s
-                     + fileErrorText(qt_error_string(EFBIG)) + u"）。"_s);
+                     + fileErrorText(EFBIG) + u"）。"_s);
         QCOMPARE(file.bytes(), kResetLine);
         QCOMPARE(QDir(file.folder()).entryList(QDir::Files), QStringList{"LumoraHigh.Dll"});
     }
