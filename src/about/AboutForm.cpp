@@ -42,7 +42,7 @@ void AboutForm::cmdOK_Click()
 void AboutForm::cmdSysInfo_Click()
 {
     const SysInfoServices &services = sysInfoServices();
-    StartSysInfo(*services.registry, *services.files, *services.starter, *services.messages);
+    StartSysInfo(*services.registry, *services.files, *services.starter, ui::dialogs(), this);
 }
 
 // An interval of 0 stops a timer; Qt's own would fire on every pass of the event loop instead.

@@ -27,8 +27,8 @@ std::optional<std::string> sysInfoPath(Registry &registry, FileLookup &files)
 
 } // namespace
 
-void StartSysInfo(Registry &registry, FileLookup &files, ProgramStarter &starter,
-                  MessageSink &messages)
+void StartSysInfo(Registry &registry, FileLookup &files, ProgramStarter &starter, ui::Dialogs &dialogs,
+                  QWidget *owner)
 {
     try {
         if (const auto path = sysInfoPath(registry, files)) {
@@ -38,7 +38,7 @@ void StartSysInfo(Registry &registry, FileLookup &files, ProgramStarter &starter
     } catch (const RuntimeError &) {
         // Whatever failed, the player is told only that the tool is unavailable.
     }
-    messages.showMessage(kSysInfoUnavailable);
+    dialogs.messageBox(owner, QString::fromUtf8(kSysInfoUnavailable), ui::MessageButtons::Ok, QString());
 }
 
 } // namespace lumora

@@ -2,14 +2,18 @@
 
 #include "about/Registry.h"
 #include "about/SysInfoPorts.h"
+#include "ui/Dialogs.h"
+
+class QWidget;
 
 namespace lumora {
 
 inline constexpr char kSysInfoUnavailable[] = "現時点ではｼｽﾃﾑ情報を使用できません";
 
-// Starts the system-information tool that the registry names, or shows kSysInfoUnavailable.
+// Starts the system-information tool that the registry names, or shows kSysInfoUnavailable in a
+// message box owned by `owner`, with an OK button only, no icon and the application title.
 // Every run-time error on the way ends in that message; none escapes.
-void StartSysInfo(Registry &registry, FileLookup &files, ProgramStarter &starter,
-                  MessageSink &messages);
+void StartSysInfo(Registry &registry, FileLookup &files, ProgramStarter &starter, ui::Dialogs &dialogs,
+                  QWidget *owner);
 
 } // namespace lumora

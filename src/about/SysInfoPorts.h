@@ -2,8 +2,8 @@
 
 #include <string>
 
-// The seams through which the system-information launch reaches the file system, the
-// process table and the screen. Paths are bytes in the system's ANSI code page.
+// The seams through which the system-information launch reaches the file system and the
+// process table. Paths are bytes in the system's ANSI code page.
 namespace lumora {
 
 class FileLookup
@@ -21,15 +21,6 @@ public:
     // Starts the program in a process of its own and returns at once.
     // Throws RuntimeError when it cannot be started.
     virtual void start(const std::string &path) = 0;
-};
-
-class MessageSink
-{
-public:
-    virtual ~MessageSink() = default;
-    // A modal message with an OK button only and no icon, under the application title.
-    // The text is UTF-8.
-    virtual void showMessage(const std::string &text) = 0;
 };
 
 } // namespace lumora

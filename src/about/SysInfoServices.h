@@ -7,13 +7,12 @@
 namespace lumora {
 
 // What the About window's system-information button reaches: the platform's registry, disk
-// and process table, and the message box.
+// and process table.
 struct SysInfoServices
 {
     Registry *registry;
     FileLookup *files;
     ProgramStarter *starter;
-    MessageSink *messages;
 };
 
 const SysInfoServices &sysInfoServices();

@@ -2,7 +2,8 @@
 
 #include "levels/LevelDesign.h"
 #include "levels/RoundServices.h"
-#include "scores/RecordBoxes.h"
+#include "scores/RecordKeeper.h"
+#include "ui/Dialogs.h"
 #include "ui/FormRegistry.h"
 #include "ui/Program.h"
 #include "core/VersionText.h"
@@ -79,8 +80,7 @@ void LevelForm::roundStarted()
 
 void LevelForm::roundFinished(double score)
 {
-    RecordBoxes boxes(*this);
-    CheckHighScore(m_level.highScoreSlot, score, boxes);
+    CheckHighScore(m_level.highScoreSlot, score, ui::dialogs(), this);
 }
 
 LevelForm &levelForm(Level level)

@@ -9,13 +9,15 @@ namespace lumora {
 namespace {
 
 // Asks until the name can be stored exactly; an unusable name gets the reason above the prompt.
-QString askHolderName(RecordDialogs &dialogs)
+// The modal text-input box with no default text: cancelling it gives the empty name.
+QString askHolderName(ui::Dialogs &dialogs, QWidget *owner)
 {
     const QString prompt = QStringLiteral("名前を入力して下さい!");
     const QString title = QStringLiteral("ハイスコア！！");
-    QString name = foldToCp932(dialogs.askName(prompt, title));
+    const auto ask = [&](const QString &text) { return foldToCp932(dialogs.inputBox(owner, text, title).value_or(QString())); };
+    QString name = ask(prompt);
     while (const std::optional<QString> problem = nameProblem(name))
-        name = foldToCp932(dialogs.askName(*problem + u'\n' + prompt, title));
+        name = ask(*problem + u'\n' + prompt);
     return name;
 }
 
@@ -26,11 +28,11 @@ void TryLoadHighScores()
     LoadHighScores();
 }
 
-RecordOutcome CheckHighScore(int slot, double points, RecordDialogs &dialogs)
+RecordOutcome CheckHighScore(int slot, double points, ui::Dialogs &dialogs, QWidget *owner)
 {
     if (!(highScores().recordScore(slot) < points))
         return RecordOutcome::NotARecord;
-    const QString name = askHolderName(dialogs);
+    const QString name = askHolderName(dialogs, owner);
 
     // Another running copy may have saved since this round started: its records in other slots
     // are written back, and a better one in this slot stays.
@@ -43,11 +45,12 @@ RecordOutcome CheckHighScore(int slot, double points, RecordDialogs &dialogs)
     });
     if (result.outcome == SaveOutcome::Unchanged) {
         const auto [score, holder] = stored.slotTexts(slot);
-        dialogs.reportBetterRecord(QStringLiteral("その間に、より良い記録が保存されました。\n%1 点　%2").arg(score, holder));
+        dialogs.messageBox(owner, QStringLiteral("その間に、より良い記録が保存されました。\n%1 点　%2").arg(score, holder),
+                           ui::MessageButtons::Ok, QString());
         return RecordOutcome::BeatenMeanwhile;
     }
     if (!result.saved()) {
-        dialogs.reportSaveFailure(saveFailureMessage(result));
+        dialogs.warning(owner, saveFailureMessage(result), QString());
         return RecordOutcome::SaveFailed;
     }
     return RecordOutcome::Saved;

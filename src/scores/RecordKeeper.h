@@ -1,21 +1,10 @@
 #pragma once
 
-#include <QString>
+#include "ui/Dialogs.h"
+
+class QWidget;
 
 namespace lumora {
-
-// The two modal boxes record keeping needs; the level windows supply real ones.
-class RecordDialogs
-{
-public:
-    virtual ~RecordDialogs() = default;
-    // The modal text-input box, no default text: the text typed, or "" when cancelled.
-    virtual QString askName(const QString &prompt, const QString &title) = 0;
-    // A modal message; the program goes on once the player has read it.
-    virtual void reportSaveFailure(const QString &message) = 0;
-    // A modal message: another copy saved a better record for this level in the meantime.
-    virtual void reportBetterRecord(const QString &message) = 0;
-};
 
 enum class RecordOutcome { NotARecord, Saved, BeatenMeanwhile, SaveFailed };
 
@@ -27,7 +16,8 @@ void TryLoadHighScores();
 // and saves the file with that slot replaced. The table is not changed; the record reaches it
 // with the next load. The file is read again before the save; when another running copy has
 // stored an equal or better score for the slot meanwhile, nothing is saved and the player is
-// shown that record. A failed save is reported to the player and the game goes on.
-RecordOutcome CheckHighScore(int slot, double points, RecordDialogs &dialogs);
+// shown that record. A failed save is reported to the player and the game goes on. Every box is
+// asked through `dialogs`, owned by `owner`, the level window whose round it is.
+RecordOutcome CheckHighScore(int slot, double points, ui::Dialogs &dialogs, QWidget *owner);
 
 } // namespace lumora

@@ -32,16 +32,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The registry, disk, process table and message box held in memory. It counts the keys left open
-// and remembers the messages and what it started; only the files in `existing` can be started.
-class FakeSysInfo : public Registry, public FileLookup, public ProgramStarter,
-                    public MessageSink
+// The registry, disk and process table held in memory. It counts the keys left open and remembers
+// what it started; only the files in `existing` can be started.
+class FakeSysInfo : public Registry, public FileLookup, public ProgramStarter
 {
 public:
     std::map<std::string, std::map<std::string, std::pair<std::uint32_t, std::string>>> keys;  // type, bytes
     int openKeys = 0;
     std::string offeredBuffer;
-    QStringList existing, started, shown;
+    QStringList existing, started;
     std::string openedKey;
 
     std::int32_t RegOpenKeyExA(HKEY root, const std::string &subKey, std::uint32_t, std::uint32_t,
@@ -70,7 +69,6 @@ public:
 
     std::int32_t RegCloseKey(HKEY) override { return --openKeys, ERROR_SUCCESS; }
     bool fileExists(const std::string &path) override { return existing.contains(path.c_str()); }
-    void showMessage(const std::string &text) override { shown << QString::fromStdString(text); }
 
     void start(const std::string &path) override
     {
@@ -91,7 +89,7 @@ class tst_about : public QObject
     test::ScriptedDialogs m_dialogs;
     ui::DialogsOverride m_dialogsOverride{m_dialogs};
     FakeSysInfo m_noTool;  // so that no test starts a program of this machine
-    SysInfoServicesOverride m_sysInfo{{&m_noTool, sysInfoServices().files, &m_noTool, sysInfoServices().messages}};
+    SysInfoServicesOverride m_sysInfo{{&m_noTool, sysInfoServices().files, &m_noTool}};
 
 private slots:
     void initTestCase() { test::prepareProgram(); }
@@ -165,9 +163,11 @@ private slots:
         if (!folder.isNull())
             system.keys[R"(SOFTWARE\Microsoft\Shared Tools Location)"]["MSINFO"] = {REG_SZ, folder.toStdString()};
         system.existing = {R"(C:\T\info.exe)", R"(C:\T\MSINFO32.EXE)", R"(C:\T\\MSINFO32.EXE)"};
-        StartSysInfo(system, system, system, system);
+        StartSysInfo(system, system, system, m_dialogs, nullptr);
         QCOMPARE(system.started, started.isEmpty() ? QStringList() : QStringList{started});
-        QCOMPARE(system.shown, unavailable ? QStringList{"現時点ではｼｽﾃﾑ情報を使用できません"} : QStringList());
+        QCOMPARE(m_dialogs.messages.size(), std::size_t(unavailable));
+        if (unavailable)
+            QCOMPARE(m_dialogs.messages[0].prompt, u"現時点ではｼｽﾃﾑ情報を使用できません"_s);
     }
 
 #ifdef Q_OS_WIN
@@ -218,9 +218,9 @@ private slots:
         DiskFileLookup disk;
         FakeSysInfo starter;  // starts nothing; only the two tools count as startable
         starter.existing = {inFolder("<folder>\\info.exe"), inFolder("<folder>\\MSINFO32.EXE")};
-        StartSysInfo(*registry, disk, starter, starter);
+        StartSysInfo(*registry, disk, starter, m_dialogs, nullptr);
         QCOMPARE(starter.started, started.isNull() ? QStringList() : QStringList{inFolder(started)});
-        QCOMPARE(starter.shown.size(), qsizetype(!starter.existing.contains(starter.started.value(0))));
+        QCOMPARE(m_dialogs.messages.size(), std::size_t(!starter.existing.contains(starter.started.value(0))));
     }
 #endif
 
@@ -248,9 +248,9 @@ private slots:
         }
         LinuxRegistry registry({bin.path()});
         DetachedProgramStarter starter;
-        FakeSysInfo messages;
-        StartSysInfo(registry, messages, starter, messages);
-        QVERIFY(messages.shown.isEmpty());
+        FakeSysInfo disk;
+        StartSysInfo(registry, disk, starter, m_dialogs, nullptr);
+        QVERIFY(m_dialogs.messages.empty());
         QTRY_VERIFY(QFile::exists(bin.filePath(installed.first()) + ".started"));
         QCOMPARE(test::raisedError([&] { starter.start(QFile::encodeName(bin.filePath("gone")).toStdString()); }), 53);
         // The value, named in any case, is stored with its terminating zero; an empty buffer is

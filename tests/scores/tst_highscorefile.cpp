@@ -7,7 +7,6 @@
 #include "scores/HighScoreTestSupport.h"
 #include "scores/MomentaryRetry.h"
 #include "scores/NameRule.h"
-#include "scores/RecordBoxes.h"
 #include "scores/RecordKeeper.h"
 
 #include "support/TestMain.h"
@@ -58,14 +57,13 @@ const QString kControl = u"名前に制御文字は使えません。"_s;
 // After a refusal the fake answers ¥, refused too, then o〜, saved as o～.
 constexpr const char *kAfterRefusal = "6F8160";
 
-// The real boxes the level windows use, shown through the shared fake of the program's dialogs.
+// Record keeping's boxes, asked through the shared fake of the program's dialogs.
 struct Fixture
 {
     test::TempHighScoreFile file;
     test::ScriptedDialogs fake;
     ui::DialogsOverride use{fake};
     QWidget owner;
-    RecordBoxes boxes{owner};
 };
 
 #ifndef Q_OS_WIN
@@ -260,7 +258,7 @@ private slots:
         if (!meanwhile.isNull())
             m->file.write(meanwhile);
         m->fake.inputAnswers = {answer.isEmpty() ? std::nullopt : std::optional(answer), u"¥"_s, u"o\u301C"_s};
-        const RecordOutcome outcome = CheckHighScore(slot, points, m->boxes);
+        const RecordOutcome outcome = CheckHighScore(slot, points, m->fake, &m->owner);
         QCOMPARE(outcome, saved.isNull() ? RecordOutcome::NotARecord : RecordOutcome::Saved);
         QStringList asked;
         for (const auto &input : m->fake.inputs)
@@ -285,8 +283,8 @@ private slots:
         QFETCH(double, later);
         TryLoadHighScores();
         m->fake.inputAnswers = {u"AAA"_s, u"BBB"_s};
-        QCOMPARE(CheckHighScore(1, 125000, m->boxes), RecordOutcome::Saved);
-        QCOMPARE(CheckHighScore(1, later, m->boxes), RecordOutcome::BeatenMeanwhile);
+        QCOMPARE(CheckHighScore(1, 125000, m->fake, &m->owner), RecordOutcome::Saved);
+        QCOMPARE(CheckHighScore(1, later, m->fake, &m->owner), RecordOutcome::BeatenMeanwhile);
         QCOMPARE(m->file.bytes(), "125000,\"AAA\",,,0,\"\"\r\n"_ba);
         QCOMPARE(m->fake.messages.size(), std::size_t(1));
         QCOMPARE(m->fake.messages[0].prompt, u"その間に、より良い記録が保存されました。\n125000 点　AAA"_s);
@@ -300,7 +298,7 @@ private slots:
         QVERIFY(other.lock());
         TryLoadHighScores();
         m->fake.inputAnswers = {u"ab"_s};
-        QCOMPARE(CheckHighScore(1, 830, m->boxes), RecordOutcome::SaveFailed);
+        QCOMPARE(CheckHighScore(1, 830, m->fake, &m->owner), RecordOutcome::SaveFailed);
         QCOMPARE(m->fake.warnings.size(), std::size_t(1));
         QCOMPARE(m->fake.warnings[0].prompt, u"ハイスコアを保存できませんでした。\nファイル: "_s
                                                  + QDir::toNativeSeparators(m->file.path())
@@ -484,7 +482,7 @@ private slots:
         TryLoadHighScores();
         QCOMPARE(highScores(), before);
         m->fake.inputAnswers = {u"ab"_s};
-        const RecordOutcome record = CheckHighScore(1, 830, m->boxes);
+        const RecordOutcome record = CheckHighScore(1, 830, m->fake, &m->owner);
         m->fake.messageAnswers = {ui::MessageAnswer::Yes};
         frmFirst().menHigh_Click();
         QCOMPARE(frmHighScore().caption("lblFirstPoint"), reason.isEmpty() ? "830" : "5");
@@ -519,7 +517,7 @@ private slots:
 
         TryLoadHighScores();
         m->fake.inputAnswers = {u"ab"_s};
-        QCOMPARE(CheckHighScore(2, 100, m->boxes), RecordOutcome::SaveFailed);
+        QCOMPARE(CheckHighScore(2, 100, m->fake, &m->owner), RecordOutcome::SaveFailed);
         QCOMPARE(m->fake.warnings.size(), std::size_t(1));
         QCOMPARE(m->fake.warnings[0].prompt.section(u'\n', 2),
                  u"ロックファイル "_s + QDir::toNativeSeparators(file.path() + ".lock") + u" を作成できません（"_s

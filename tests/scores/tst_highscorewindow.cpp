@@ -128,6 +128,8 @@ private slots:
         QVERIFY(frmHighScore().isVisible());
         QCOMPARE(frmHighScore().caption("lblFirstPoint"), shown);
         QVERIFY(!frmFirst().isEnabled());
+        QTest::mouseClick(&frmHighScore().control("cmdOK"), Qt::LeftButton);  // the window loaded anew
+        QVERIFY(frmFirst().isEnabled());
     }
 
     void leavingEnablesAllThreeLevelWindowsLoadingTheMissingOnesHidden_data()
