@@ -1,6 +1,7 @@
 #include "scores/RegularFile.h"
 
 #include "scores/FileErrorText.h"
+#include "scores/RegularFile_p.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,9 +17,6 @@
 namespace lumora {
 
 namespace {
-
-// As many links as the kernel follows before it gives up with ELOOP.
-constexpr int kMaxLinks = 40;
 
 class Descriptor
 {
@@ -54,16 +52,6 @@ QString problemWith(mode_t mode)
     return notARegularFileText(FileKind::Other);
 }
 
-// The path a symbolic link at `path` points to, made absolute; empty when `path` is no link.
-QString linkTarget(const QString &path)
-{
-    char target[PATH_MAX];
-    const ssize_t size = ::readlink(QFile::encodeName(path).constData(), target, sizeof target);
-    if (size < 0 || size_t(size) >= sizeof target)
-        return QString();
-    return QDir(QFileInfo(path).absolutePath()).filePath(QFile::decodeName(QByteArray(target, size)));
-}
-
 } // namespace
 
 FileRead readRegularFile(const QString &path, qsizetype limit)
@@ -94,27 +82,33 @@ FileRead readRegularFile(const QString &path, qsizetype limit)
     return {bytes, QString()};
 }
 
-RegularFilePath resolveRegularFile(const QString &path)
+namespace detail {
+
+const int kTooManyLinks = ELOOP;
+
+QString linkTarget(const QString &path)
 {
-    QString target = path;
-    for (int links = 0;; ++links) {
-        const QString next = linkTarget(target);
-        if (next.isEmpty())
-            break;
-        if (links == kMaxLinks)
-            return {path, fileErrorText(ELOOP)};
-        target = next;
-    }
-    // O_PATH opens even a FIFO or a file without permissions at once; O_NOFOLLOW shows a link
-    // put there since the links were followed as a link, which is refused below.
-    const Descriptor file(::open(QFile::encodeName(target).constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
+    char target[PATH_MAX];
+    const ssize_t size = ::readlink(QFile::encodeName(path).constData(), target, sizeof target);
+    if (size < 0 || size_t(size) >= sizeof target)
+        return QString();
+    return QDir(QFileInfo(path).absolutePath()).filePath(QFile::decodeName(QByteArray(target, size)));
+}
+
+// O_PATH opens even a FIFO or a file without permissions at once; O_NOFOLLOW shows a link put
+// there since the links were followed as a link, which is refused.
+QString problemAt(const QString &path)
+{
+    const Descriptor file(::open(QFile::encodeName(path).constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
     struct stat info {};
     if (!file.isOpen())
-        return {target, errno == ENOENT ? QString() : fileErrorText(errno)};
+        return errno == ENOENT ? QString() : fileErrorText(errno);
     if (::fstat(file.get(), &info) != 0)
-        return {target, fileErrorText(errno)};
-    return {target, problemWith(info.st_mode)};
+        return fileErrorText(errno);
+    return problemWith(info.st_mode);
 }
+
+} // namespace detail
 
 NewFile writeNewFile(const QString &path, const QByteArray &bytes)
 {

@@ -1,6 +1,7 @@
 #include "scores/RegularFile.h"
 
 #include "scores/FileErrorText.h"
+#include "scores/RegularFile_p.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -13,7 +14,6 @@ namespace lumora {
 
 namespace {
 
-constexpr int kMaxLinks = 40;
 constexpr DWORD kChunkBytes = 64 * 1024;
 
 class Handle
@@ -96,25 +96,28 @@ FileRead readRegularFile(const QString &path, qsizetype limit)
     return {bytes, QString()};
 }
 
-RegularFilePath resolveRegularFile(const QString &path)
+namespace detail {
+
+const int kTooManyLinks = ERROR_CANT_RESOLVE_FILENAME;
+
+QString linkTarget(const QString &path)
 {
-    QString target = path;
-    for (int links = 0;; ++links) {
-        const QFileInfo info(target);
-        if (!info.isSymbolicLink() && !info.isJunction())
-            break;
-        if (links == kMaxLinks)
-            return {path, systemReason(ERROR_CANT_RESOLVE_FILENAME)};
-        target = info.symLinkTarget();
-    }
-    const Handle file = openExisting(target, 0, FILE_FLAG_OPEN_REPARSE_POINT);
+    const QFileInfo info(path);
+    return info.isSymbolicLink() || info.isJunction() ? info.symLinkTarget() : QString();
+}
+
+QString problemAt(const QString &path)
+{
+    const Handle file = openExisting(path, 0, FILE_FLAG_OPEN_REPARSE_POINT);
     if (!file.isOpen()) {
         const DWORD error = GetLastError();
         const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-        return {target, missing ? QString() : systemReason(error)};
+        return missing ? QString() : systemReason(error);
     }
-    return {target, problemWith(file.get())};
+    return problemWith(file.get());
 }
+
+} // namespace detail
 
 NewFile writeNewFile(const QString &path, const QByteArray &bytes)
 {
