@@ -1,6 +1,6 @@
 #pragma once
 
-#include "round/LevelParams.h"
+#include "levels/LevelParams.h"
 
 #include <benchmark/benchmark.h>
 

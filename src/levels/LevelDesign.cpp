@@ -1,5 +1,5 @@
 #include "levels/LevelDesign.h"
-#include "round/LevelParams.h"
+#include "levels/LevelParams.h"
 #include "ui/DesignFonts.h"
 
 namespace lumora::ui {

@@ -2,7 +2,7 @@
 
 #include "about/CommonDialog.h"
 #include "levels/LevelRoundView.h"
-#include "round/LevelParams.h"
+#include "levels/LevelParams.h"
 #include "round/RoundEngine.h"
 #include "ui/Form.h"
 

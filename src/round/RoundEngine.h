@@ -34,7 +34,6 @@ public:
     void cmdAgain_Click();
 
     const RoundState &state() const { return m_state; }
-    int boardSize() const { return m_boardSize; }
 
 private:
     void ShuffleNumbers();

@@ -74,7 +74,6 @@ struct FormDesign
     int clientHeight = 0;
     WindowBorder border = WindowBorder::FixedSingle;
     bool minButton = false;
-    bool maxButton = false;
     std::optional<Rgb> backColor;
     Picture icon = Picture::ProgramIcon;
     FontDesign font{"ＭＳ Ｐゴシック", 9};

@@ -101,6 +101,24 @@ QWidget *makeLine(const ControlDesign &c, QWidget *parent)
 
 void FormBuilder::build(Form &form, const FormDesign &design)
 {
+    setUpWindow(form, design);
+    buildClientArea(form, design);
+    buildMenus(form, design.menus);
+    std::vector<std::pair<int, QWidget *>> tabOrder;
+    for (const ControlDesign &c : design.controls) {
+        if (QWidget *widget = buildControl(form, c, design.font)) {
+            form.m_controls[{c.name, c.index}] = widget;
+            if (widget->focusPolicy() != Qt::NoFocus)
+                tabOrder.emplace_back(c.tabIndex, widget);
+        }
+    }
+    setTabOrder(tabOrder);
+    form.layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+// Title, icon, font and the border: which title bar and buttons the window system shows.
+void FormBuilder::setUpWindow(Form &form, const FormDesign &design)
+{
     form.setObjectName(QString::fromStdString(design.name));
     form.setWindowTitle(QString::fromStdString(design.caption));
     // The program's icon is the application's, set once at start-up: setting it on each window
@@ -114,8 +132,6 @@ void FormBuilder::build(Form &form, const FormDesign &design)
         flags |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     if (design.minButton)
         flags |= Qt::WindowMinimizeButtonHint;
-    if (design.maxButton)
-        flags |= Qt::WindowMaximizeButtonHint;
     if (design.border == WindowBorder::FixedDialogNoTitle) {
         // Frameless, or Wayland compositors (and Qt's own decorations there) add a title bar.
         // The window draws its own thin dialog border around the client area instead.
@@ -124,7 +140,10 @@ void FormBuilder::build(Form &form, const FormDesign &design)
         form.setContentsMargins(kDialogBorder, kDialogBorder, kDialogBorder, kDialogBorder);
     }
     form.setWindowFlags(flags);
+}
 
+void FormBuilder::buildClientArea(Form &form, const FormDesign &design)
+{
     auto *client = new QWidget(&form);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(twipsToPixels(design.clientWidth), twipsToPixels(design.clientHeight));
@@ -136,16 +155,19 @@ void FormBuilder::build(Form &form, const FormDesign &design)
     }
     form.setCentralWidget(client);
     form.m_client = client;
+}
 
+void FormBuilder::buildMenus(Form &form, const std::vector<MenuDesign> &design)
+{
     std::map<std::string, QMenu *> menus;
-    for (const MenuDesign &m : design.menus) {
+    for (const MenuDesign &m : design) {
         const QString caption = QString::fromStdString(m.caption);
         QWidget *owner = m.parent.empty() ? static_cast<QWidget *>(form.menuBar()) : menus.at(m.parent);
         QAction *action = nullptr;
         if (m.caption == "-") {
             action = static_cast<QMenu *>(owner)->addSeparator();
         } else {
-            const bool hasChildren = std::any_of(design.menus.begin(), design.menus.end(),
+            const bool hasChildren = std::any_of(design.begin(), design.end(),
                                                  [&](const MenuDesign &child) { return child.parent == m.name; });
             if (hasChildren) {
                 QMenu *menu = m.parent.empty() ? form.menuBar()->addMenu(caption)
@@ -167,69 +189,70 @@ void FormBuilder::build(Form &form, const FormDesign &design)
         }
         form.m_menus[m.name] = action;
     }
-    if (design.menus.empty())
+    if (design.empty())
         form.menuBar()->hide();
+}
 
-    std::vector<std::pair<int, QWidget *>> tabOrder;
-    for (const ControlDesign &c : design.controls) {
-        QWidget *parent = c.container.empty() ? client : form.m_controls.at({c.container, -1});
-        QWidget *widget = nullptr;
-        switch (c.kind) {
-        case ControlKind::Label: widget = makeLabel(c, parent); break;
-        case ControlKind::CommandButton: widget = makeButton(c, parent); break;
-        case ControlKind::Frame: widget = new Frame(QString::fromStdString(c.caption), parent); break;
-        case ControlKind::TextBox: widget = makeTextBox(c, parent); break;
-        case ControlKind::PictureBox:
-        case ControlKind::Image: widget = makePicture(c, parent); break;
-        case ControlKind::Line: widget = makeLine(c, parent); break;
-        case ControlKind::Timer: {
-            auto *timer = new QTimer(&form);
-            timer->setObjectName(QString::fromStdString(c.name));
-            timer->setInterval(c.interval);
-            form.m_timers[c.name] = timer;
-            continue;
-        }
-        case ControlKind::CommonDialog:
-            continue; // no visible presence; the window that carries it owns the object
-        }
-        const QString objectName = c.index < 0 ? QString::fromStdString(c.name)
-                                               : QStringLiteral("%1_%2").arg(QString::fromStdString(c.name)).arg(c.index);
-        widget->setObjectName(objectName);
-        if (c.kind != ControlKind::Line)
-            widget->setGeometry(pixelRect(c));
-        widget->setFont(toQFont(c.font ? *c.font : design.font));
-        setColours(*widget, c);
-        if (c.autoSize)
-            widget->adjustSize();
-        if (auto *button = qobject_cast<QPushButton *>(widget)) {
-            if (c.role == ButtonRole::Default || c.role == ButtonRole::DefaultAndCancel) {
-                button->setDefault(true);
-                form.m_defaultButton = button;
-            }
-            if (c.role == ButtonRole::Cancel || c.role == ButtonRole::DefaultAndCancel)
-                form.m_cancelButton = button;
-            button->setFocusPolicy(c.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
-            button->installEventFilter(&form);
-            tabOrder.emplace_back(c.tabIndex, button);
-        } else if (c.kind == ControlKind::TextBox) {
-            widget->setFocusPolicy(c.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
-            widget->installEventFilter(&form);
-            tabOrder.emplace_back(c.tabIndex, widget);
-        } else {
-            widget->setFocusPolicy(Qt::NoFocus);
-        }
-        widget->setVisible(c.visible);
-        form.m_controls[{c.name, c.index}] = widget;
+// The control's widget, placed, coloured and with its keyboard role; nothing for the controls
+// that show nothing (a timer belongs to the window all the same).
+QWidget *FormBuilder::buildControl(Form &form, const ControlDesign &c, const FontDesign &windowFont)
+{
+    QWidget *parent = c.container.empty() ? form.m_client : form.m_controls.at({c.container, -1});
+    QWidget *widget = nullptr;
+    switch (c.kind) {
+    case ControlKind::Label: widget = makeLabel(c, parent); break;
+    case ControlKind::CommandButton: widget = makeButton(c, parent); break;
+    case ControlKind::Frame: widget = new Frame(QString::fromStdString(c.caption), parent); break;
+    case ControlKind::TextBox: widget = makeTextBox(c, parent); break;
+    case ControlKind::PictureBox:
+    case ControlKind::Image: widget = makePicture(c, parent); break;
+    case ControlKind::Line: widget = makeLine(c, parent); break;
+    case ControlKind::Timer: {
+        auto *timer = new QTimer(&form);
+        timer->setObjectName(QString::fromStdString(c.name));
+        timer->setInterval(c.interval);
+        form.m_timers[c.name] = timer;
+        return nullptr;
     }
+    case ControlKind::CommonDialog:
+        return nullptr; // no visible presence; the window that carries it owns the object
+    }
+    const QString objectName = c.index < 0 ? QString::fromStdString(c.name)
+                                           : QStringLiteral("%1_%2").arg(QString::fromStdString(c.name)).arg(c.index);
+    widget->setObjectName(objectName);
+    if (c.kind != ControlKind::Line)
+        widget->setGeometry(pixelRect(c));
+    widget->setFont(toQFont(c.font ? *c.font : windowFont));
+    setColours(*widget, c);
+    if (c.autoSize)
+        widget->adjustSize();
+    if (auto *button = qobject_cast<QPushButton *>(widget)) {
+        if (c.role == ButtonRole::Default || c.role == ButtonRole::DefaultAndCancel) {
+            button->setDefault(true);
+            form.m_defaultButton = button;
+        }
+        if (c.role == ButtonRole::Cancel || c.role == ButtonRole::DefaultAndCancel)
+            form.m_cancelButton = button;
+    }
+    if (c.kind == ControlKind::CommandButton || c.kind == ControlKind::TextBox) {
+        widget->setFocusPolicy(c.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+        widget->installEventFilter(&form);
+    } else {
+        widget->setFocusPolicy(Qt::NoFocus);
+    }
+    widget->setVisible(c.visible);
+    return widget;
+}
 
-    std::stable_sort(tabOrder.begin(), tabOrder.end(),
-                     [](const auto &a, const auto &b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < tabOrder.size(); ++i)
-        QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
-    if (!tabOrder.empty())
-        tabOrder.front().second->setFocus();
-
-    form.layout()->setSizeConstraint(QLayout::SetFixedSize);
+// Controls with a tab index in its order, the others first in design order; the first takes
+// the focus.
+void FormBuilder::setTabOrder(std::vector<std::pair<int, QWidget *>> &controls)
+{
+    std::stable_sort(controls.begin(), controls.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < controls.size(); ++i)
+        QWidget::setTabOrder(controls[i - 1].second, controls[i].second);
+    if (!controls.empty())
+        controls.front().second->setFocus();
 }
 
 } // namespace lumora::ui

@@ -1,4 +1,4 @@
-#include "round/LevelParams.h"
+#include "levels/LevelParams.h"
 
 namespace lumora {
 
