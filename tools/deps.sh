@@ -40,10 +40,11 @@ elif ((!named)); then
     xvfb xauth
     libbenchmark-dev hyperfine time jq valgrind
     # The gates in tools/test: the fuzz build (clang with its sanitizer and fuzzer runtimes),
-    # clang-tidy, the desktop-entry and metainfo validators, the Debian package (built from a
-    # copy of the checkout that git lists, then checked with lintian) and the headless Wayland
-    # compositor the wayland gate runs the windows on.
-    clang libclang-rt-14-dev clang-tidy
+    # clang-tidy (run-clang-tidy comes with it) and clang-format, the desktop-entry and metainfo
+    # validators, the Debian package (built from a copy of the checkout that git lists, then
+    # checked with lintian) and the headless Wayland compositor the wayland gate runs the windows
+    # on.
+    clang libclang-rt-14-dev clang-tidy clang-format
     appstream desktop-file-utils
     git lintian
     weston
