@@ -11,18 +11,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# The package names a field of one debian/control paragraph lists: the first of alternatives,
-# without versions, architectures, build profiles or substitution variables.
-control_names() {  # control_names 'Package: lumora' Depends
-  awk -v paragraph="$1" -v field="$2" '
-    /^$/ { inside = 0 }
-    $0 == paragraph { inside = 1 }
-    inside && /^[^ \t]/ { wanted = index($0, field ":") == 1; sub(/^[^:]*:/, "") }
-    inside && wanted { print }' debian/control |
-    tr ',' '\n' | sed -E 's/[|([<].*//; s/[[:space:]]//g' | grep -v -e '^$' -e '^\$'
-}
-mapfile -t runtime < <(control_names 'Package: lumora' Depends; control_names 'Package: lumora' Recommends)
-
 play=0
 if [[ ${1:-} == --play ]]; then
   play=1
@@ -32,18 +20,18 @@ named=$#
 packages=("$@")
 if ((play)); then
   # Debian's builds take build-essential for granted; apt-get build-dep brings it.
-  packages+=("${runtime[@]}" build-essential)
+  packages+=(build-essential)
 elif ((!named)); then
   packages=(
-    "${runtime[@]}"
     build-essential
     xvfb xauth
     libbenchmark-dev hyperfine time jq valgrind
     # The gates in tools/test: the fuzz build (clang with its sanitizer and fuzzer runtimes),
-    # clang-tidy, the desktop-entry and metainfo validators, the Debian package (built from a
-    # copy of the checkout that git lists, then checked with lintian) and the headless Wayland
-    # compositor the wayland gate runs the windows on.
-    clang libclang-rt-14-dev clang-tidy
+    # clang-tidy (run-clang-tidy comes with it) and clang-format, the desktop-entry and metainfo
+    # validators, the Debian package (built from a copy of the checkout that git lists, then
+    # checked with lintian) and the headless Wayland compositor the wayland gate runs the windows
+    # on.
+    clang libclang-rt-14-dev clang-tidy clang-format
     appstream desktop-file-utils
     git lintian
     weston
@@ -52,18 +40,33 @@ fi
 # Playing builds without the tests, so the build dependencies the tests alone need stay out.
 profiles=()
 ((play)) && profiles=(-P nocheck)
+# Everything and --play also bring debian/control's build dependencies and what the game depends
+# on or recommends; grep-dctrl reads the latter from it.
 whole=$((play || !named))
+((whole)) && packages+=(dctrl-tools)
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-# dpkg-checkbuilddeps weighs versions, virtual packages (debhelper-compat) and build profiles; it
-# comes with build-essential, so without it the build dependencies are missing too.
+
+# What the game depends on or recommends, as one relation list (alternatives and versions as
+# written), without the substitution variables that debhelper fills in.
+runtime_relations() {
+  grep-dctrl --no-field-names --show-field=Depends,Recommends --field=Package --exact-match lumora \
+    debian/control | sed -E 's/\$\{[^}]*\}//g' | tr '\n' ',' | sed -E 's/[[:space:]]*(,[[:space:]]*)+/, /g; s/^, |, $//g'
+}
+# dpkg-checkbuilddeps weighs versions, alternatives, virtual packages (debhelper-compat) and build
+# profiles; it comes with build-essential, so without it the build dependencies are missing too.
+# Given a relation list, it checks that one instead of debian/control's.
 build_deps_met() {
   command -v dpkg-checkbuilddeps >/dev/null && dpkg-checkbuilddeps "${profiles[@]}" >/dev/null 2>&1
 }
-((${#missing[@]})) || { ((whole)) && ! build_deps_met; } || exit 0
+runtime_met() {
+  command -v dpkg-checkbuilddeps >/dev/null && command -v grep-dctrl >/dev/null &&
+    dpkg-checkbuilddeps -d "$(runtime_relations)" >/dev/null 2>&1
+}
+((${#missing[@]})) || { ((whole)) && ! { build_deps_met && runtime_met; }; } || exit 0
 
 as_root() {
   if ((EUID == 0)); then
@@ -95,11 +98,14 @@ update_lists() {
 }
 
 update_lists
-if ((whole)); then
-  echo "Installing the build dependencies of debian/control"
-  apt_get build-dep -y -qq --no-install-recommends "${profiles[@]}" ./
-fi
 if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
   apt_get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+if ((whole)); then
+  echo "Installing the build dependencies of debian/control"
+  apt_get build-dep -y -qq --no-install-recommends "${profiles[@]}" ./
+  relations=$(runtime_relations)
+  echo "Installing what the game depends on or recommends: $relations"
+  apt_get satisfy -y -qq --no-install-recommends "$relations"
 fi

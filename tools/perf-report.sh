@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the benchmarks in Release (build-bench), runs them and the start-up comparison, and prints
+# Builds the benchmarks in Release (the build-bench preset), runs them and the start-up comparison, and prints
 # one markdown report, which it also writes to docs/PERFORMANCE.md. Each figure of the game stands
 # beside its floor, a plain-Qt program doing the same work (bench/plain_splash.cpp,
 # bench/PlainGrid.cpp); an empty window and the engine alone are context. Progress goes to stderr.
@@ -11,8 +11,8 @@ memory_runs=5
 repetitions=5
 
 tools/deps.sh >&2
-cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DLUMORA_BENCH=ON >&2
-cmake --build build-bench -j2 >&2
+cmake --preset build-bench >&2
+cmake --build --preset build-bench -j2 >&2
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
