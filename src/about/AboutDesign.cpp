@@ -7,6 +7,7 @@ FormDesign aboutDesign()
 {
     using namespace fonts;
     constexpr Rgb kLightYellow{255, 255, 192};
+    // clang-format off: a design is a table, one control or menu entry a row.
     FormDesign d;
     d.name = "frmAbout";
     // Never seen: the load step puts the application title in front.
@@ -50,6 +51,7 @@ FormDesign aboutDesign()
          .left = 7200, .top = 6960, .width = 1310, .height = 345, .tabIndex = 1},
         {.kind = ControlKind::Timer, .name = "Timer1", .interval = 100},
     };
+    // clang-format on
     return d;
 }
 

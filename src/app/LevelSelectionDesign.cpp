@@ -6,6 +6,7 @@ namespace lumora::ui {
 FormDesign levelSelectionDesign()
 {
     using namespace fonts;
+    // clang-format off: a design is a table, one control or menu entry a row.
     FormDesign d;
     d.name = "frmMain";
     d.caption = "級選択";
@@ -19,6 +20,7 @@ FormDesign levelSelectionDesign()
         {.kind = ControlKind::CommandButton, .name = "cmdThird", .caption = "上級(&T)",
          .left = 0, .top = 2160, .width = 2775, .height = 1095, .font = mincho(27.75), .tabIndex = 2},
     };
+    // clang-format on
     return d;
 }
 

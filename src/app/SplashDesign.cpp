@@ -6,6 +6,7 @@ namespace lumora::ui {
 FormDesign splashDesign()
 {
     using namespace fonts;
+    // clang-format off: a design is a table, one control or menu entry a row.
     FormDesign d;
     d.name = "frmSplash";
     d.caption = "";
@@ -34,6 +35,7 @@ FormDesign splashDesign()
         {.kind = ControlKind::Label, .name = "lblWarning", .container = "Frame1", .caption = "何かキーを押して下さい。",
          .left = 150, .top = 3660, .width = 3075, .height = 285, .font = pGothic(14.25), .autoSize = true},
     };
+    // clang-format on
     return d;
 }
 

@@ -7,6 +7,7 @@ namespace lumora::ui {
 FormDesign levelDesign(const LevelParams &level)
 {
     using namespace fonts;
+    // clang-format off: a design is a table, one control or menu entry a row.
     FormDesign d;
     d.name = level.formName;
     // Never seen: the load step replaces it with the level's own title.
@@ -59,6 +60,7 @@ FormDesign levelDesign(const LevelParams &level)
         {.name = "menOnlineHelp", .caption = "オンラインヘルプ(&H)", .parent = "menHelp", .shortcut = "F1"},
         {.name = "menAbout", .caption = "バージョン情報(&A)", .parent = "menHelp"},
     };
+    // clang-format on
     return d;
 }
 

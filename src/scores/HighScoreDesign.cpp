@@ -30,6 +30,7 @@ void addRow(std::vector<ControlDesign> &controls, int wordIndex, const char *wor
 FormDesign highScoreDesign()
 {
     using namespace fonts;
+    // clang-format off: a design is a table, one control or menu entry a row.
     FormDesign d;
     d.name = "frmHighScore";
     d.caption = "ルモラ＋＋　ハイスコア！";
@@ -46,6 +47,7 @@ FormDesign highScoreDesign()
     d.controls.push_back({.kind = ControlKind::CommandButton, .name = "cmdOK", .caption = "OK",
                           .left = 5040, .top = 1920, .width = 1815, .height = 495, .font = timesItalic(21.75),
                           .tabIndex = 9, .role = ButtonRole::Default});
+    // clang-format on
     return d;
 }
 
