@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <algorithm>
+
 using namespace lumora;
 using test::RoundPhase;
 
@@ -26,6 +28,20 @@ private slots:
     void initTestCase() { test::prepareProgram(); }
     void init() { m_dialogs = test::ScriptedDialogs{}; }
     void cleanup() { test::discardAllWindows(); }
+
+    // The level windows' random source.
+    void drawsStayBelowOneAndCoverTheRange()
+    {
+        SeededRandom random;
+        random.seed(43200.5f);
+        float highest = 0;
+        for (int i = 0; i < 200000; ++i) {
+            const float draw = random.next();
+            QVERIFY(draw >= 0.0f && draw < 1.0f);
+            highest = std::max(highest, draw);
+        }
+        QVERIFY(highest > 0.9999f); // the whole range, up to just below 1
+    }
 
     // Each window's title, size and check mark, and one board button at the end of a row.
     void eachWindowHasItsTitleSizeCheckMarkAndGrid_data()

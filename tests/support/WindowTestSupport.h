@@ -18,6 +18,7 @@
 #include <QWindow>
 
 #include <deque>
+#include <type_traits>
 #include <vector>
 
 namespace lumora::test {
@@ -44,24 +45,25 @@ public:
                                  const QString &title) override
     {
         messages.push_back({prompt, title, owner});
-        if (messageAnswers.empty())
-            return buttons == ui::MessageButtons::Ok ? ui::MessageAnswer::Ok : ui::MessageAnswer::No;
-        const ui::MessageAnswer answer = messageAnswers.front();
-        messageAnswers.pop_front();
-        return answer;
+        return next(messageAnswers, buttons == ui::MessageButtons::Ok ? ui::MessageAnswer::Ok : ui::MessageAnswer::No);
     }
     std::optional<QString> inputBox(QWidget *owner, const QString &prompt, const QString &title) override
     {
         inputs.push_back({prompt, title, owner});
-        if (inputAnswers.empty())
-            return std::nullopt;
-        const std::optional<QString> answer = inputAnswers.front();
-        inputAnswers.pop_front();
-        return answer;
+        return next(inputAnswers, std::nullopt);
     }
     void warning(QWidget *owner, const QString &text, const QString &title) override
     {
         warnings.push_back({text, title, owner});
+    }
+
+private:
+    template <typename Answer>
+    static Answer next(std::deque<Answer> &script, std::type_identity_t<Answer> otherwise)
+    {
+        if (!script.empty())
+            otherwise = script.front(), script.pop_front();
+        return otherwise;
     }
 };
 
