@@ -2,7 +2,6 @@
 #include "scores/HighScoreFormat.h"
 #include "scores/HighScoreTestSupport.h"
 
-#include "support/TestMain.h"
 #include <QTest>
 
 #include <csignal>
@@ -102,5 +101,5 @@ private slots:
     }
 };
 
-LUMORA_REGISTER_TEST(InterruptedSaveTest)
+QTEST_GUILESS_MAIN(InterruptedSaveTest)
 #include "tst_interruptedsave.moc"

@@ -2,14 +2,13 @@
 #include "round/RoundEngine.h"
 #include "round/Checked.h"
 #include "round/NumberText.h"
+#include "support/RaisedError.h"
 
-#include "support/TestMain.h"
 #include <QStringList>
 #include <QTest>
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <vector>
 
 using namespace lumora;
@@ -245,5 +244,5 @@ private slots:
     }
 };
 
-LUMORA_REGISTER_TEST(RoundTest)
+QTEST_GUILESS_MAIN(RoundTest)
 #include "tst_round.moc"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "levels/LevelForm.h"
+#include "round/RoundPorts.h"
 #include "support/WindowTestSupport.h"
 
 #include <QPushButton>
@@ -8,6 +9,14 @@
 
 // Plays rounds on a real level window by clicking its board buttons.
 namespace lumora::test {
+
+// A clock that reads whatever the test sets.
+class FixedClock final : public Clock
+{
+public:
+    float seconds = 0;
+    float secondsSinceMidnight() override { return seconds; }
+};
 
 enum class RoundPhase { Ready, Playing, Finished };
 
