@@ -24,10 +24,8 @@ private slots:
         QTest::addColumn<QString>("element");
         QTest::addColumn<bool>("dismissed");
         QTest::newRow("letter") << int(Qt::Key_A) << 0 << "" << true;
-        QTest::newRow("escape") << int(Qt::Key_Escape) << 0 << "" << true;
         QTest::newRow("alt with a letter") << int(Qt::Key_A) << int(Qt::AltModifier) << "" << false;
         QTest::newRow("arrow") << int(Qt::Key_Left) << 0 << "" << false;
-        QTest::newRow("click on the frame") << 0 << 0 << "Frame1" << true;
         QTest::newRow("click on the warning") << 0 << 0 << "lblWarning" << true;
         QTest::newRow("click on the version") << 0 << 0 << "lblVersion" << false;
     }

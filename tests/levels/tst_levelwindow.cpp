@@ -11,7 +11,6 @@
 #include <algorithm>
 
 using namespace lumora;
-using test::RoundPhase;
 
 class LevelWindowTest : public QObject
 {
@@ -87,7 +86,7 @@ private slots:
         LevelForm &form = frmFirst();
         form.showForm();
         if (button == "cmdAgain")
-            test::bringTo(form, m_clock, RoundPhase::Finished);
+            test::playPerfectRound(form, m_clock, 100, 130);
         QWidget &pressed = form.control(button.toStdString());
         pressed.setFocus();
         QTest::keyClick(&pressed, Qt::Key_Space);
@@ -118,7 +117,7 @@ private slots:
         LevelForm &form = levelForm(Level(level));
         form.showForm();
         QTRY_VERIFY(form.isActiveWindow());
-        test::bringTo(form, m_clock, RoundPhase::Playing);
+        test::startPlaying(form, m_clock);
         const bool f4 = entry.isEmpty();
         f4 ? QTest::keyClick(form.windowHandle(), Qt::Key_F4) : form.menuEntry(entry.toStdString()).trigger();
         QCOMPARE(test::loadedFormNames(), QStringList{QString::fromStdString(form.formName())});
@@ -131,7 +130,7 @@ private slots:
     {
         QPointer<LevelForm> first = &frmFirst();
         first->showForm();
-        test::bringTo(*first, m_clock, RoundPhase::Playing);
+        test::startPlaying(*first, m_clock);
         first->menuEntry("menSecond").trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(test::loadedFormNames(), QStringList{"frmSecond"});
@@ -160,7 +159,7 @@ private slots:
         frmThird(); // hidden level windows go too
         LevelForm &form = frmFirst();
         form.showForm();
-        test::bringTo(form, m_clock, RoundPhase::Playing);
+        test::startPlaying(form, m_clock);
         if (way == "About")
             form.menAbout_Click();
         form.activateWindow();

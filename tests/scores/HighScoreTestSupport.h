@@ -27,7 +27,6 @@ public:
 
     QString folder() const { return m_dir.filePath(QStringLiteral("data")); }
     QString path() const { return folder() + QStringLiteral("/LumoraHigh.Dll"); }
-    bool exists() const { return QFile::exists(path()); }
 
     void write(const QByteArray &bytes) const
     {

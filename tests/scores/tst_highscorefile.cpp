@@ -9,15 +9,7 @@
 using namespace lumora;
 using namespace Qt::StringLiterals;
 
-Q_DECLARE_METATYPE(lumora::HighScoreFields)
 Q_DECLARE_METATYPE(lumora::WindowsPlaces)
-
-namespace {
-
-FieldValue n(double value) { return FieldValue::number(value); }
-FieldValue t(const QString &value) { return FieldValue::text(value); }
-
-} // namespace
 
 // The high-score file: its bytes, how a load reads them, where it lives, and how it is reached.
 class HighScoreFileTest : public QObject
@@ -25,29 +17,6 @@ class HighScoreFileTest : public QObject
     Q_OBJECT
 
 private slots:
-    void tablesReplaceTheFileAsExactBytesAndReadBack_data()
-    {
-        QTest::addColumn<HighScoreFields>("fields");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("reset state") << resetHighScoreFields() << test::kResetLine;
-        QTest::newRow("negative scores, names with commas, an empty name")
-            << HighScoreFields{n(-5), t("a,b"), n(-120), t(""), n(-2147483648.0), t(",")}
-            << "-5,\"a,b\",-120,\"\",-2147483648,\",\"\r\n"_ba;
-    }
-
-    void tablesReplaceTheFileAsExactBytesAndReadBack()
-    {
-        QFETCH(HighScoreFields, fields);
-        QFETCH(QByteArray, bytes);
-        const test::TempHighScoreFile file;
-        file.write(QByteArray(100, 'x'));
-        QVERIFY(SaveHighScores(fields).saved());
-        QCOMPARE(file.bytes().toHex(' '), bytes.toHex(' '));
-        HighScoreTable loaded = test::kPrevious;
-        QVERIFY(LoadHighScores(loaded).loaded());
-        QCOMPARE(encodeHighScoreLine(loaded.fields()).bytes.toHex(' '), bytes.toHex(' '));
-    }
-
     void loadStoresEachFieldAsRead_data()
     {
         QTest::addColumn<QByteArray>("bytes");  // null: no file

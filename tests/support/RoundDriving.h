@@ -18,8 +18,6 @@ public:
     float secondsSinceMidnight() override { return seconds; }
 };
 
-enum class RoundPhase { Ready, Playing, Finished };
-
 inline QPushButton &buttonCarrying(LevelForm &form, int number)
 {
     for (int index = 1; index <= form.level().boardSize; ++index) {
@@ -46,14 +44,9 @@ inline void playPerfectRound(LevelForm &form, FixedClock &clock, float start, fl
     clickNumber(form, form.level().boardSize);
 }
 
-// Playing has one right and one wrong click behind it (5 points, next is 2); Finished has played
-// a perfect round from 100 s to 130 s.
-inline void bringTo(LevelForm &form, FixedClock &clock, RoundPhase phase)
+// One right and one wrong click behind it: 5 points, next is 2.
+inline void startPlaying(LevelForm &form, FixedClock &clock)
 {
-    if (phase == RoundPhase::Finished)
-        playPerfectRound(form, clock, 100, 130);
-    if (phase != RoundPhase::Playing)
-        return;
     clock.seconds = 100;
     form.cmdAgain_Click();
     clickNumber(form, 1);
