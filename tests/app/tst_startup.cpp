@@ -4,7 +4,6 @@
 #include "levels/LevelForm.h"
 #include "support/WindowTestSupport.h"
 
-#include "support/TestMain.h"
 #include <QTest>
 
 using namespace lumora;
@@ -25,10 +24,8 @@ private slots:
         QTest::addColumn<QString>("element");
         QTest::addColumn<bool>("dismissed");
         QTest::newRow("letter") << int(Qt::Key_A) << 0 << "" << true;
-        QTest::newRow("escape") << int(Qt::Key_Escape) << 0 << "" << true;
         QTest::newRow("alt with a letter") << int(Qt::Key_A) << int(Qt::AltModifier) << "" << false;
         QTest::newRow("arrow") << int(Qt::Key_Left) << 0 << "" << false;
-        QTest::newRow("click on the frame") << 0 << 0 << "Frame1" << true;
         QTest::newRow("click on the warning") << 0 << 0 << "lblWarning" << true;
         QTest::newRow("click on the version") << 0 << 0 << "lblVersion" << false;
     }
@@ -40,7 +37,7 @@ private slots:
         QFETCH(QString, element);
         QFETCH(bool, dismissed);
         Main();
-        QCOMPARE(frmSplash().caption("lblVersion"), QStringLiteral("Version 2.1.7"));
+        QCOMPARE(frmSplash().caption("lblVersion"), "Version " + test::versionText());
         // Without it, Wayland compositors and Qt's own decorations there gave the splash a title bar.
         QVERIFY(frmSplash().windowFlags().testFlag(Qt::FramelessWindowHint));
         if (key)
@@ -72,5 +69,5 @@ private slots:
     }
 };
 
-LUMORA_REGISTER_TEST(StartupTest)
+QTEST_MAIN(StartupTest)
 #include "tst_startup.moc"

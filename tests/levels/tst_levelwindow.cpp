@@ -3,14 +3,14 @@
 #include "levels/SeededRandom.h"
 #include "support/RoundDriving.h"
 
-#include "support/TestMain.h"
 #include <QGuiApplication>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
+#include <algorithm>
+
 using namespace lumora;
-using test::RoundPhase;
 
 class LevelWindowTest : public QObject
 {
@@ -27,32 +27,43 @@ private slots:
     void init() { m_dialogs = test::ScriptedDialogs{}; }
     void cleanup() { test::discardAllWindows(); }
 
+    // The level windows' random source.
+    void drawsStayBelowOneAndCoverTheRange()
+    {
+        SeededRandom random;
+        random.seed(43200.5f);
+        float highest = 0;
+        for (int i = 0; i < 200000; ++i) {
+            const float draw = random.next();
+            QVERIFY(draw >= 0.0f && draw < 1.0f);
+            highest = std::max(highest, draw);
+        }
+        QVERIFY(highest > 0.9999f); // the whole range, up to just below 1
+    }
+
     // Each window's title, size and check mark, and one board button at the end of a row.
     void eachWindowHasItsTitleSizeCheckMarkAndGrid_data()
     {
         QTest::addColumn<int>("level");
-        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("checked");
         QTest::addColumn<int>("index");
         QTest::addColumn<QPoint>("twips");
-        QTest::newRow("beginner") << int(Level::Beginner) << "ルモラ＋＋　Version 2.1.7　初級　-by ささらぎ-"
-                                  << "menFirst" << 5 << QPoint(3480, 240);
-        QTest::newRow("intermediate") << int(Level::Intermediate) << "ルモラ＋＋　Version 2.1.7　中級　-by ささらぎ-"
-                                      << "menSecond" << 7 << QPoint(5160, 240);
-        QTest::newRow("advanced") << int(Level::Advanced) << "ルモラ＋＋　Version 2.1.7　上級　-by ささらぎ-"
-                                  << "menThird" << 96 << QPoint(9360, 6120);
+        QTest::newRow("beginner") << int(Level::Beginner) << "初級" << "menFirst" << 5 << QPoint(3480, 240);
+        QTest::newRow("intermediate") << int(Level::Intermediate) << "中級" << "menSecond" << 7 << QPoint(5160, 240);
+        QTest::newRow("advanced") << int(Level::Advanced) << "上級" << "menThird" << 96 << QPoint(9360, 6120);
     }
 
     void eachWindowHasItsTitleSizeCheckMarkAndGrid()
     {
         QFETCH(int, level);
-        QFETCH(QString, title);
+        QFETCH(QString, name);
         QFETCH(QString, checked);
         QFETCH(int, index);
         QFETCH(QPoint, twips);
         LevelForm &form = levelForm(Level(level));
         form.showForm();
-        QCOMPARE(form.windowTitle(), title);
+        QCOMPARE(form.windowTitle(), QStringLiteral("ルモラ＋＋　Version %1　%2　-by ささらぎ-").arg(test::versionText(), name));
         for (const char *entry : {"menFirst", "menSecond", "menThird"})
             QCOMPARE(form.menuEntry(entry).isChecked(), checked == QLatin1String(entry));
         QPushButton &button = form.controlAs<QPushButton>("cmdNumbar", index);
@@ -75,7 +86,7 @@ private slots:
         LevelForm &form = frmFirst();
         form.showForm();
         if (button == "cmdAgain")
-            test::bringTo(form, m_clock, RoundPhase::Finished);
+            test::playPerfectRound(form, m_clock, 100, 130);
         QWidget &pressed = form.control(button.toStdString());
         pressed.setFocus();
         QTest::keyClick(&pressed, Qt::Key_Space);
@@ -106,7 +117,7 @@ private slots:
         LevelForm &form = levelForm(Level(level));
         form.showForm();
         QTRY_VERIFY(form.isActiveWindow());
-        test::bringTo(form, m_clock, RoundPhase::Playing);
+        test::startPlaying(form, m_clock);
         const bool f4 = entry.isEmpty();
         f4 ? QTest::keyClick(form.windowHandle(), Qt::Key_F4) : form.menuEntry(entry.toStdString()).trigger();
         QCOMPARE(test::loadedFormNames(), QStringList{QString::fromStdString(form.formName())});
@@ -119,7 +130,7 @@ private slots:
     {
         QPointer<LevelForm> first = &frmFirst();
         first->showForm();
-        test::bringTo(*first, m_clock, RoundPhase::Playing);
+        test::startPlaying(*first, m_clock);
         first->menuEntry("menSecond").trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(test::loadedFormNames(), QStringList{"frmSecond"});
@@ -148,7 +159,7 @@ private slots:
         frmThird(); // hidden level windows go too
         LevelForm &form = frmFirst();
         form.showForm();
-        test::bringTo(form, m_clock, RoundPhase::Playing);
+        test::startPlaying(form, m_clock);
         if (way == "About")
             form.menAbout_Click();
         form.activateWindow();
@@ -164,5 +175,5 @@ private slots:
     }
 };
 
-LUMORA_REGISTER_TEST(LevelWindowTest)
+QTEST_MAIN(LevelWindowTest)
 #include "tst_levelwindow.moc"

@@ -7,7 +7,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
+
 namespace lumora::test {
+
+// Distinct values in every member, so a partial load shows which members it changed.
+inline const HighScoreTable kPrevious{FieldValue::number(1), FieldValue::text("old1"), FieldValue::number(2),
+                                      FieldValue::text("old2"), 3, "old3"};
+inline const QByteArray kResetLine = "0,\" \",0,\" \",0,\" \"\r\n";
 
 // Points the high-score file into a folder of a fresh temporary one while it lives, so no test
 // reaches the player's file; afterwards the file is where it was before. The folder is missing
@@ -20,7 +27,6 @@ public:
 
     QString folder() const { return m_dir.filePath(QStringLiteral("data")); }
     QString path() const { return folder() + QStringLiteral("/LumoraHigh.Dll"); }
-    bool exists() const { return QFile::exists(path()); }
 
     void write(const QByteArray &bytes) const
     {

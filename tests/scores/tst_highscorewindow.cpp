@@ -5,7 +5,6 @@
 #include "scores/HighScoreTestSupport.h"
 #include "support/RoundDriving.h"
 
-#include "support/TestMain.h"
 #include <QApplication>
 #include <QDialog>
 #include <QInputMethodEvent>
@@ -161,5 +160,5 @@ private slots:
     }
 };
 
-LUMORA_REGISTER_TEST(HighScoreWindowTest)
+QTEST_MAIN(HighScoreWindowTest)
 #include "tst_highscorewindow.moc"

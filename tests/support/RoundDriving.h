@@ -1,6 +1,7 @@
 #pragma once
 
 #include "levels/LevelForm.h"
+#include "round/RoundPorts.h"
 #include "support/WindowTestSupport.h"
 
 #include <QPushButton>
@@ -9,7 +10,13 @@
 // Plays rounds on a real level window by clicking its board buttons.
 namespace lumora::test {
 
-enum class RoundPhase { Ready, Playing, Finished };
+// A clock that reads whatever the test sets.
+class FixedClock final : public Clock
+{
+public:
+    float seconds = 0;
+    float secondsSinceMidnight() override { return seconds; }
+};
 
 inline QPushButton &buttonCarrying(LevelForm &form, int number)
 {
@@ -37,14 +44,9 @@ inline void playPerfectRound(LevelForm &form, FixedClock &clock, float start, fl
     clickNumber(form, form.level().boardSize);
 }
 
-// Playing has one right and one wrong click behind it (5 points, next is 2); Finished has played
-// a perfect round from 100 s to 130 s.
-inline void bringTo(LevelForm &form, FixedClock &clock, RoundPhase phase)
+// One right and one wrong click behind it: 5 points, next is 2.
+inline void startPlaying(LevelForm &form, FixedClock &clock)
 {
-    if (phase == RoundPhase::Finished)
-        playPerfectRound(form, clock, 100, 130);
-    if (phase != RoundPhase::Playing)
-        return;
     clock.seconds = 100;
     form.cmdAgain_Click();
     clickNumber(form, 1);

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "round/RoundPorts.h"
 #include "support/NativeOwner.h"
 #include "scores/HighScoreFile.h"
-#include "ui/Dialogs.h"
+#include "support/ScriptedDialogs.h"
 #include "ui/Fonts.h"
 #include "ui/Form.h"
 #include "ui/FormRegistry.h"
 #include "ui/QtTranslations.h"
 #include "core/VersionText.h"
+#include "Version.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -17,63 +17,29 @@
 #include <QTest>
 #include <QWindow>
 
-#include <deque>
-#include <vector>
-
 namespace lumora::test {
 
-// A clock that reads whatever the test sets.
-class FixedClock final : public Clock
+// Every window test starts here: the version text as Main builds it, the fonts and Qt's
+// Japanese texts.
+inline void prepareWindows()
 {
-public:
-    float seconds = 0;
-    float secondsSinceMidnight() override { return seconds; }
-};
+    buildVersionText();
+    ui::installFontSubstitutes();
+    ui::installQtTranslations();
+}
 
-// Records every box and answers from a script, then with Ok or No; every input is cancelled. No
-// test waits for a person.
-class ScriptedDialogs final : public ui::Dialogs
-{
-public:
-    struct Shown { QString prompt; QString title; const QWidget *owner = nullptr; };
-    std::vector<Shown> messages, inputs, warnings;
-    std::deque<ui::MessageAnswer> messageAnswers;
-    std::deque<std::optional<QString>> inputAnswers;
-
-    ui::MessageAnswer messageBox(QWidget *owner, const QString &prompt, ui::MessageButtons buttons,
-                                 const QString &title) override
-    {
-        messages.push_back({prompt, title, owner});
-        if (messageAnswers.empty())
-            return buttons == ui::MessageButtons::Ok ? ui::MessageAnswer::Ok : ui::MessageAnswer::No;
-        const ui::MessageAnswer answer = messageAnswers.front();
-        messageAnswers.pop_front();
-        return answer;
-    }
-    std::optional<QString> inputBox(QWidget *owner, const QString &prompt, const QString &title) override
-    {
-        inputs.push_back({prompt, title, owner});
-        if (inputAnswers.empty())
-            return std::nullopt;
-        const std::optional<QString> answer = inputAnswers.front();
-        inputAnswers.pop_front();
-        return answer;
-    }
-    void warning(QWidget *owner, const QString &text, const QString &title) override
-    {
-        warnings.push_back({text, title, owner});
-    }
-};
-
-// Every window test starts here: the version text as Main builds it, the fonts, and a high-score
-// file of the test's own, so no round a test plays can reach the player's file.
+// And a high-score file of the test's own, so no round a test plays can reach the player's file.
 inline void prepareProgram()
 {
     static QTemporaryDir scores;
     setHighScoreFileOverride(scores.filePath(QStringLiteral("LumoraHigh.Dll")));
-    buildVersionText();
-    ui::installFontSubstitutes();
-    ui::installQtTranslations();
+    prepareWindows();
+}
+
+// The version the windows show, from the generated version header.
+inline QString versionText()
+{
+    return QStringLiteral("%1.%2.%3").arg(build::kVersionMajor).arg(build::kVersionMinor).arg(build::kVersionRevision);
 }
 
 // Ends every window as the program's end does and lets Qt delete them.

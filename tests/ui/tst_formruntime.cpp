@@ -1,11 +1,11 @@
-#include "levels/LevelForm.h"
+#include "support/RaisedError.h"
 #include "support/WindowTestSupport.h"
 #include "ui/DesignFonts.h"
 #include "ui/Fonts.h"
+#include "ui/FormRegistry.h"
 #include "ui/Handler.h"
 #include "ui/Icons.h"
 
-#include "support/TestMain.h"
 #include <QFontInfo>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -26,6 +26,12 @@ ui::FormDesign twoButtons(bool secondShown)
     return design;
 }
 
+// A window the registry holds, as the program's are.
+ui::Form &frmTwoButtons()
+{
+    return ui::FormRegistry::reference<ui::Form>("frmTwoButtons", [] { return new ui::Form(twoButtons(true)); });
+}
+
 } // namespace
 
 // The window runtime: errors a handler leaves untrapped, focus, keys, fonts and icon.
@@ -37,7 +43,7 @@ class FormRuntimeTest : public QObject
     ui::DialogsOverride m_useDialogs{m_dialogs};
 
 private slots:
-    void initTestCase() { test::prepareProgram(); }
+    void initTestCase() { test::prepareWindows(); }
     void init() { m_dialogs = test::ScriptedDialogs{}; }
     void cleanup() { test::discardAllWindows(); }
 
@@ -46,7 +52,7 @@ private slots:
         QTest::addColumn<Step>("step");
         QTest::addColumn<QString>("report");
         QTest::newRow("overflow") << Step([] { raise(ErrorCode::Overflow); }) << "実行時エラー '6':\n\nOverflow";
-        QTest::newRow("a board of 25 has no button 26") << Step([] { frmFirst().control("cmdNumbar", 26); })
+        QTest::newRow("a control array without the element") << Step([] { frmTwoButtons().control("cmdNext", 2); })
                                                         << "実行時エラー '340':\n\nControl array element does not exist";
     }
 
@@ -54,7 +60,7 @@ private slots:
     {
         QFETCH(Step, step);
         QFETCH(QString, report);
-        frmFirst().showForm();
+        frmTwoButtons().showForm();
         bool after = false;
         ui::runHandler([&] {
             step();
@@ -145,5 +151,5 @@ private slots:
     }
 };
 
-LUMORA_REGISTER_TEST(FormRuntimeTest)
+QTEST_MAIN(FormRuntimeTest)
 #include "tst_formruntime.moc"

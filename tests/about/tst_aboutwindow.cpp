@@ -1,0 +1,95 @@
+#include "about/AboutForm.h"
+#include "about/CommonDialog.h"
+#include "about/FakeSysInfo.h"
+#include "about/HelpViewer.h"
+#include "about/SysInfoServices.h"
+#include "levels/LevelForm.h"
+#include "support/RaisedError.h"
+#include "support/WindowTestSupport.h"
+
+#include <QTest>
+
+using namespace lumora;
+using namespace Qt::StringLiterals;
+
+// The About window and the help viewer as the level windows reach them.
+class AboutWindowTest : public QObject
+{
+    Q_OBJECT
+
+    test::ScriptedDialogs m_dialogs;
+    ui::DialogsOverride m_dialogsOverride{m_dialogs};
+    test::FakeSysInfo m_noTool;  // so that no test starts a program of this machine
+    SysInfoServicesOverride m_sysInfo{{&m_noTool, sysInfoServices().files, &m_noTool}};
+
+private slots:
+    void initTestCase() { test::prepareProgram(); }
+    void init() { m_dialogs = {}; }
+    void cleanup() { test::discardAllWindows(); }
+
+    void theLevelWindowsOpenThemAndKeysCloseThem_data()
+    {
+        QTest::addColumn<bool>("help");
+        QTest::addColumn<QKeyCombination>("key");
+        QTest::newRow("About, Return") << false << QKeyCombination(Qt::Key_Return);
+        QTest::newRow("About, Escape") << false << QKeyCombination(Qt::Key_Escape);
+        // The viewer ignored the desktop's close keys.
+        QTest::newRow("help, Escape") << true << QKeyCombination(Qt::Key_Escape);
+        QTest::newRow("help, Ctrl+W") << true << (Qt::ControlModifier | Qt::Key_W);
+    }
+
+    void theLevelWindowsOpenThemAndKeysCloseThem()
+    {
+        QFETCH(bool, help);
+        QFETCH(QKeyCombination, key);
+        frmFirst().showForm();
+        QTRY_VERIFY(frmFirst().isActiveWindow());
+        if (help)
+            QTest::keyClick(frmFirst().windowHandle(), Qt::Key_F1);
+        // Asked for again from another level window, the one window comes to the front.
+        frmThird().menuEntry(help ? "menOnlineHelp" : "menAbout").trigger();
+        ui::Form &window = help ? static_cast<ui::Form &>(frmHelp()) : frmAbout();
+        if (help) {
+            QCOMPARE(frmHelp().page(), QUrl(QStringLiteral("qrc:/help/lumora-help.html")));
+        } else {
+            QCOMPARE(frmAbout().windowTitle(), ui::applicationTitle() + QStringLiteral("のﾊﾞｰｼﾞｮﾝ情報"));
+            QCOMPARE(frmAbout().caption("lblVersion"), "Version " + test::versionText());
+            // The button asks the services; without a tool the player is told so, in a box with the
+            // application's title.
+            QTest::mouseClick(&frmAbout().control("cmdSysInfo"), Qt::LeftButton);
+            QCOMPARE(m_dialogs.messages.size(), std::size_t(1));
+            QVERIFY(m_dialogs.messages.front().title.isEmpty() && m_dialogs.messages.front().owner == &frmAbout());
+            frmAbout().control("cmdOK").setFocus();  // where the window opened, for Return
+        }
+        QTRY_VERIFY(window.isActiveWindow());
+        QVERIFY2(!window.windowHandle()->transientParent(), "help and About stand on their own");
+        QTest::keyClick(window.windowHandle(), key.key(), key.keyboardModifiers());
+        QCOMPARE(test::loadedFormNames(), (QStringList{"frmFirst", "frmThird"}));
+    }
+
+    void helpThatCannotBeShownIsReportedAndTheProgramGoesOn_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("command");
+        QTest::newRow("missing") << QStringLiteral("/nonexistent/lumora-help.html") << 9;
+        QTest::newRow("a command other than 9 raises error 5") << QString(kLumoraHelpFile) << 1;
+    }
+
+    void helpThatCannotBeShownIsReportedAndTheProgramGoesOn()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, command);
+        frmFirst().showForm();
+        CommonDialog cdlHelp(&frmFirst(), file);
+        cdlHelp.HelpCommand = std::int16_t(command);
+        QCOMPARE(test::raisedError([&] { cdlHelp.ShowHelp(); }), command == 9 ? 0 : 5);
+        QCOMPARE(m_dialogs.warnings.size(), std::size_t(command == 9));
+        if (command == 9)
+            QVERIFY(m_dialogs.warnings.front().prompt.startsWith(QStringLiteral("ヘルプを表示できません。"))
+                    && m_dialogs.warnings.front().owner == &frmFirst());
+        QCOMPARE(test::loadedFormNames(), QStringList{"frmFirst"});
+    }
+};
+
+QTEST_MAIN(AboutWindowTest)
+#include "tst_aboutwindow.moc"

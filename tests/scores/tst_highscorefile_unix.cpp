@@ -1,0 +1,127 @@
+#include "scores/FileErrorText.h"
+#include "scores/HighScoreTestSupport.h"
+
+#include <QDir>
+#include <QScopeGuard>
+#include <QTest>
+
+#include <cerrno>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+using namespace lumora;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+int typeAt(const QString &path)
+{
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & S_IFMT) : 0;
+}
+
+std::optional<HighScoreFields> resetAll(const HighScoreTable &)
+{
+    return resetHighScoreFields();
+}
+
+} // namespace
+
+// What else can stand at the file's path, and failures only a file size limit can make for root
+// (CI runs as root, whom permission bits do not stop), tried where FIFOs, links and limits are.
+class HighScoreFileUnixTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void commonSystemReasonsAreToldInJapanese_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("no such folder") << ENOENT << u"フォルダーが見つかりません"_s;
+        QTest::newRow("no permission") << EACCES << u"書き込む権限がありません"_s;
+        QTest::newRow("a full disk") << ENOSPC << u"ディスクの空き領域が足りません"_s;
+        QTest::newRow("any other, in the system's words") << ENOTDIR << qt_error_string(ENOTDIR);
+    }
+
+    void commonSystemReasonsAreToldInJapanese()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, reason);
+        QCOMPARE(fileErrorText(code), reason);
+    }
+
+    // A FIFO at the path froze the game in open() for good, and a save through a link to a device
+    // put a regular file in the device's place.
+    void nothingButARegularFileIsReadOrReplaced_data()
+    {
+        QTest::addColumn<QString>("at");  // the score file, or its lock
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("linked");  // the path is a link to the thing
+        QTest::addColumn<QString>("reason");  // empty: a regular file, written through the link
+        const QString pipe = notARegularFileText(FileKind::Pipe), folder = notARegularFileText(FileKind::Folder);
+        QTest::newRow("a FIFO") << "file" << S_IFIFO << false << pipe;
+        QTest::newRow("a link to a FIFO") << "file" << S_IFIFO << true << pipe;
+        QTest::newRow("a folder") << "file" << S_IFDIR << false << folder;
+        QTest::newRow("a link to a folder") << "file" << S_IFDIR << true << folder;
+        QTest::newRow("a FIFO at the lock") << "lock" << S_IFIFO << false << pipe;
+        QTest::newRow("a link to a regular file") << "file" << S_IFREG << true << QString();
+    }
+
+    void nothingButARegularFileIsReadOrReplaced()
+    {
+        QFETCH(QString, at);
+        QFETCH(int, type);
+        QFETCH(bool, linked);
+        QFETCH(QString, reason);
+        const test::TempHighScoreFile file;
+        QVERIFY(QDir().mkpath(file.folder()));
+        const QString path = at == "lock" ? file.path() + ".lock" : file.path();
+        const QString thing = linked ? file.folder() + "/elsewhere" : path;
+        const QByteArray name = QFile::encodeName(thing);
+        QVERIFY(type == S_IFIFO ? ::mkfifo(name, 0600) == 0 : type == S_IFDIR ? ::mkdir(name, 0700) == 0 : true);
+        if (type == S_IFREG)
+            QVERIFY(QFile(thing).open(QIODevice::WriteOnly));
+        QVERIFY(!linked || QFile::link(thing, path));
+
+        // A FIFO that blocks the load or a save shows as this test's timeout.
+        HighScoreTable loaded = test::kPrevious;
+        LoadHighScores(loaded);
+        QCOMPARE(loaded, test::kPrevious);
+        const SaveResult record = UpdateHighScores(loaded, resetAll);  // with the lock, as a record saves
+        const SaveResult clear = SaveHighScores(resetHighScoreFields());  // without it, as Clear saves
+        const QString told = u"（"_s + reason + u"）。"_s;
+        QVERIFY2(reason.isEmpty() ? record.saved() : record.reason.endsWith(told), qPrintable(record.reason));
+        QVERIFY2(reason.isEmpty() || at == "lock" ? clear.saved() : clear.reason.endsWith(told), qPrintable(clear.reason));
+        QCOMPARE(typeAt(thing), type);
+        QCOMPARE(typeAt(path), linked ? int(S_IFLNK) : type);
+        if (reason.isEmpty())
+            QCOMPARE(test::TempHighScoreFile::bytesOf(thing), test::kResetLine);
+    }
+
+    // A full disk or a read-only place failed the lock with no reason at all.
+    void aWriteOrALockCutShortIsReportedWithItsReason()
+    {
+        const test::TempHighScoreFile file;
+        file.write(test::kResetLine);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit previous{};
+        getrlimit(RLIMIT_FSIZE, &previous);
+        const rlimit limit{8, previous.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const auto restore = qScopeGuard([previous] { setrlimit(RLIMIT_FSIZE, &previous); });
+        const SaveResult save = SaveHighScores(withSlot(resetHighScoreFields(), 2, 100, u"ab"_s));
+        QCOMPARE(save.outcome, SaveOutcome::CannotWrite);
+        QCOMPARE(save.reason, u"ファイルに書き込めません（"_s + fileErrorText(EFBIG) + u"）。"_s);
+
+        QCOMPARE(UpdateHighScores(HighScoreTable(), resetAll).reason,
+                 u"ロックファイル "_s + QDir::toNativeSeparators(file.path() + ".lock") + u" を作成できません（"_s
+                     + fileErrorText(EFBIG) + u"）。"_s);
+        QCOMPARE(file.bytes(), test::kResetLine);
+        QCOMPARE(QDir(file.folder()).entryList(QDir::Files), QStringList{"LumoraHigh.Dll"});
+    }
+};
+
+QTEST_GUILESS_MAIN(HighScoreFileUnixTest)
+#include "tst_highscorefile_unix.moc"
