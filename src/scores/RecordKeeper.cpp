@@ -9,7 +9,7 @@ namespace lumora {
 namespace {
 
 // Asks until the name can be stored exactly; an unusable name gets the reason above the prompt.
-// The modal text-input box with no default text: cancelling it gives the empty name.
+// Cancelling the box, which shows no default text, gives the empty name.
 QString askHolderName(ui::Dialogs &dialogs, QWidget *owner)
 {
     const QString prompt = QStringLiteral("名前を入力して下さい!");
