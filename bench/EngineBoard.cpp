@@ -21,7 +21,8 @@ void EngineBoard::deal()
 void EngineBoard::prepareClicks()
 {
     for (int index = 1; index <= kBoardSize; ++index)
-        m_indexOf.at(static_cast<std::size_t>(numberValue(m_view.numbarCaption(index)))) = static_cast<std::int16_t>(index);
+        m_indexOf.at(static_cast<std::size_t>(numberValue(m_view.numbarCaption(index)))) =
+            static_cast<std::int16_t>(index);
 }
 
 void EngineBoard::click(int number)

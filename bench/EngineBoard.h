@@ -25,7 +25,10 @@ private:
     class Captions final : public RoundView
     {
     public:
-        explicit Captions(int boardSize) : m_captions(boardSize + 1) {}
+        explicit Captions(int boardSize)
+            : m_captions(boardSize + 1)
+        {
+        }
         std::string numbarCaption(int index) const override { return m_captions.at(index); }
         void setNumbarCaption(int index, const std::string &caption) override { m_captions.at(index) = caption; }
         void enableNumbar(int) override {}

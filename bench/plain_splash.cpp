@@ -9,8 +9,8 @@
 
 namespace {
 
-QLabel *label(const QString &text, const QString &family, int pixelSize, QColor colour, QRect geometry,
-              QWidget *parent, bool italic = false)
+QLabel *label(const QString &text, const QString &family, int pixelSize, QColor colour, QRect geometry, QWidget *parent,
+              bool italic = false)
 {
     auto *label = new QLabel(text, parent);
     QFont font(family);
@@ -51,7 +51,8 @@ int main(int argc, char *argv[])
     label(QStringLiteral("ノルカン"), gothic, 32, QColor(64, 64, 0), {120, 40, 117, 33}, frame)->adjustSize();
     label(QStringLiteral("ルモラ++"), mincho, 48, QColor(0, 64, 0), {176, 80, 210, 48}, frame)->adjustSize();
     label(QStringLiteral("TM"), times, 16, QColor(0, 64, 0), {376, 72, 23, 19}, frame)->adjustSize();
-    QLabel *version = label(QStringLiteral(VERSION_TEXT), times, 21, QColor(0, 0, 192), {299, 128, 83, 24}, frame, true);
+    QLabel *version =
+        label(QStringLiteral(VERSION_TEXT), times, 21, QColor(0, 0, 192), {299, 128, 83, 24}, frame, true);
     version->setAlignment(Qt::AlignRight | Qt::AlignTop);
     version->adjustSize();
     QLabel *company = label(QStringLiteral("ノルカン"), mincho, 27, QColor(0, 0, 128), {304, 216, 145, 27}, frame);

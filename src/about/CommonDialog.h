@@ -21,7 +21,11 @@ public:
     // Show the help file, opening it whatever the viewer showed before.
     static constexpr std::int16_t cdlHelpForceFile = 9;
 
-    CommonDialog(QWidget *window, QString helpFile) : HelpFile(std::move(helpFile)), m_window(window) {}
+    CommonDialog(QWidget *window, QString helpFile)
+        : HelpFile(std::move(helpFile))
+        , m_window(window)
+    {
+    }
 
     // Raises "Invalid procedure call" for a command the viewer does not know.
     void ShowHelp() const;

@@ -12,7 +12,11 @@ namespace {
 class OpenKey
 {
 public:
-    OpenKey(Registry &registry, HKEY key) : m_registry(registry), m_key(key) {}
+    OpenKey(Registry &registry, HKEY key)
+        : m_registry(registry)
+        , m_key(key)
+    {
+    }
     ~OpenKey() { m_registry.RegCloseKey(m_key); }
     OpenKey(const OpenKey &) = delete;
     OpenKey &operator=(const OpenKey &) = delete;
@@ -48,8 +52,8 @@ std::string dwordText(const std::string &bytes)
 
 } // namespace
 
-bool GetKeyValue(Registry &registry, HKEY KeyRoot, const std::string &KeyName,
-                 const std::string &SubKeyRef, std::string &KeyVal)
+bool GetKeyValue(Registry &registry, HKEY KeyRoot, const std::string &KeyName, const std::string &SubKeyRef,
+                 std::string &KeyVal)
 {
     HKEY handle = 0;
     if (registry.RegOpenKeyExA(KeyRoot, KeyName, 0, kKeyValueAccess, handle) != ERROR_SUCCESS) {
@@ -61,8 +65,7 @@ bool GetKeyValue(Registry &registry, HKEY KeyRoot, const std::string &KeyName,
     std::array<unsigned char, kKeyValueBufferSize> buffer{};
     std::uint32_t size = kKeyValueBufferSize;
     std::uint32_t valueType = 0;
-    if (registry.RegQueryValueExA(key.handle(), SubKeyRef, valueType, buffer.data(), size)
-        != ERROR_SUCCESS) {
+    if (registry.RegQueryValueExA(key.handle(), SubKeyRef, valueType, buffer.data(), size) != ERROR_SUCCESS) {
         KeyVal.clear();
         return false;
     }

@@ -17,7 +17,7 @@ inline constexpr std::uint32_t kKeyValueBufferSize = 1024;
 // other type leaves `KeyVal` as it was and still counts as found.
 // Throws RuntimeError (InvalidProcedureCall) when the value fills the buffer without a zero
 // byte; the key is closed on that path too.
-bool GetKeyValue(Registry &registry, HKEY KeyRoot, const std::string &KeyName,
-                 const std::string &SubKeyRef, std::string &KeyVal);
+bool GetKeyValue(Registry &registry, HKEY KeyRoot, const std::string &KeyName, const std::string &SubKeyRef,
+                 std::string &KeyVal);
 
 } // namespace lumora

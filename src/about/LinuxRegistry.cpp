@@ -54,8 +54,8 @@ const QStringList &LinuxRegistry::sysInfoPrograms()
     return programs;
 }
 
-std::int32_t LinuxRegistry::RegOpenKeyExA(HKEY root, const std::string &subKey, std::uint32_t,
-                                          std::uint32_t, HKEY &opened)
+std::int32_t LinuxRegistry::RegOpenKeyExA(HKEY root, const std::string &subKey, std::uint32_t, std::uint32_t,
+                                          HKEY &opened)
 {
     if (root != HKEY_LOCAL_MACHINE || !sameName(subKey, kSysInfoToolKey) || m_programPath.empty())
         return kFileNotFound;
@@ -63,9 +63,8 @@ std::int32_t LinuxRegistry::RegOpenKeyExA(HKEY root, const std::string &subKey, 
     return ERROR_SUCCESS;
 }
 
-std::int32_t LinuxRegistry::RegQueryValueExA(HKEY key, const std::string &valueName,
-                                             std::uint32_t &valueType, unsigned char *data,
-                                             std::uint32_t &dataSize)
+std::int32_t LinuxRegistry::RegQueryValueExA(HKEY key, const std::string &valueName, std::uint32_t &valueType,
+                                             unsigned char *data, std::uint32_t &dataSize)
 {
     if (key != kToolKeyHandle)
         return kInvalidHandle;

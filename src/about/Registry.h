@@ -32,9 +32,8 @@ public:
     virtual std::int32_t RegOpenKeyExA(HKEY root, const std::string &subKey, std::uint32_t options,
                                        std::uint32_t access, HKEY &opened) = 0;
     // `dataSize` goes in as the buffer's size and comes back as the value's size.
-    virtual std::int32_t RegQueryValueExA(HKEY key, const std::string &valueName,
-                                          std::uint32_t &valueType, unsigned char *data,
-                                          std::uint32_t &dataSize) = 0;
+    virtual std::int32_t RegQueryValueExA(HKEY key, const std::string &valueName, std::uint32_t &valueType,
+                                          unsigned char *data, std::uint32_t &dataSize) = 0;
     virtual std::int32_t RegCloseKey(HKEY key) = 0;
 };
 

@@ -15,8 +15,8 @@ namespace {
 class WindowsRegistry : public Registry
 {
 public:
-    std::int32_t RegOpenKeyExA(HKEY root, const std::string &subKey, std::uint32_t options,
-                               std::uint32_t access, HKEY &opened) override
+    std::int32_t RegOpenKeyExA(HKEY root, const std::string &subKey, std::uint32_t options, std::uint32_t access,
+                               HKEY &opened) override
     {
         ::HKEY key = nullptr;
         const LSTATUS status = ::RegOpenKeyExA(native(root), subKey.c_str(), options, access, &key);
@@ -24,14 +24,12 @@ public:
         return status;
     }
 
-    std::int32_t RegQueryValueExA(HKEY key, const std::string &valueName,
-                                  std::uint32_t &valueType, unsigned char *data,
+    std::int32_t RegQueryValueExA(HKEY key, const std::string &valueName, std::uint32_t &valueType, unsigned char *data,
                                   std::uint32_t &dataSize) override
     {
         DWORD type = 0;
         DWORD size = dataSize;
-        const LSTATUS status =
-            ::RegQueryValueExA(native(key), valueName.c_str(), nullptr, &type, data, &size);
+        const LSTATUS status = ::RegQueryValueExA(native(key), valueName.c_str(), nullptr, &type, data, &size);
         valueType = type;
         dataSize = size;
         return status;

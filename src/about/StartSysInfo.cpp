@@ -15,8 +15,7 @@ std::optional<std::string> sysInfoPath(Registry &registry, FileLookup &files)
     std::string path;
     if (GetKeyValue(registry, HKEY_LOCAL_MACHINE, kSysInfoToolKey, kSysInfoToolValue, path))
         return path;
-    if (!GetKeyValue(registry, HKEY_LOCAL_MACHINE, kSysInfoLocationKey, kSysInfoLocationValue,
-                     path))
+    if (!GetKeyValue(registry, HKEY_LOCAL_MACHINE, kSysInfoLocationKey, kSysInfoLocationValue, path))
         return std::nullopt;
     // Appended as it stands: a folder ending in a backslash gives two in a row.
     path += kSysInfoToolFile;
@@ -27,8 +26,7 @@ std::optional<std::string> sysInfoPath(Registry &registry, FileLookup &files)
 
 } // namespace
 
-void StartSysInfo(Registry &registry, FileLookup &files, ProgramStarter &starter, ui::Dialogs &dialogs,
-                  QWidget *owner)
+void StartSysInfo(Registry &registry, FileLookup &files, ProgramStarter &starter, ui::Dialogs &dialogs, QWidget *owner)
 {
     try {
         if (const auto path = sysInfoPath(registry, files)) {

@@ -13,7 +13,6 @@ inline constexpr char kSysInfoUnavailable[] = "現時点ではｼｽﾃﾑ情報
 // Starts the system-information tool that the registry names, or shows kSysInfoUnavailable in a
 // message box owned by `owner`, with an OK button only, no icon and the application title.
 // Every run-time error on the way ends in that message; none escapes.
-void StartSysInfo(Registry &registry, FileLookup &files, ProgramStarter &starter, ui::Dialogs &dialogs,
-                  QWidget *owner);
+void StartSysInfo(Registry &registry, FileLookup &files, ProgramStarter &starter, ui::Dialogs &dialogs, QWidget *owner);
 
 } // namespace lumora

@@ -15,8 +15,8 @@ const std::string &versionText()
 
 void buildVersionText()
 {
-    g_versionText = "Version " + std::to_string(build::kVersionMajor) + "." + std::to_string(build::kVersionMinor)
-                  + "." + std::to_string(build::kVersionRevision);
+    g_versionText = "Version " + std::to_string(build::kVersionMajor) + "." + std::to_string(build::kVersionMinor) + "."
+        + std::to_string(build::kVersionRevision);
 }
 
 } // namespace lumora

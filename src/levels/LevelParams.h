@@ -11,41 +11,45 @@ enum class Level { Beginner, Intermediate, Advanced };
 struct LevelParams
 {
     Level level;
-    const char *formName;      // frmFirst, frmSecond, frmThird
-    const char *titleWord;     // 初級, 中級, 上級
-    const char *menuEntry;     // the level entry that carries the check mark
-    int boardSize;             // N
+    const char *formName;  // frmFirst, frmSecond, frmThird
+    const char *titleWord; // 初級, 中級, 上級
+    const char *menuEntry; // the level entry that carries the check mark
+    int boardSize;         // N
     int columns;
-    int highScoreSlot;         // 1..3
+    int highScoreSlot; // 1..3
     int clientWidth;
     int clientHeight;
-    int startLeft;             // cmdStart
-    int nextWidth;             // lblNext
-    int pointsLeft;            // lblPoints
-    int pointsSupportLeft;     // lblPointsSupport
-    int frameWidth;            // fraNumbars
+    int startLeft;         // cmdStart
+    int nextWidth;         // lblNext
+    int pointsLeft;        // lblPoints
+    int pointsSupportLeft; // lblPointsSupport
+    int frameWidth;        // fraNumbars
     int frameHeight;
-    int againLeft;             // cmdAgain
+    int againLeft; // cmdAgain
     int againTop;
-    int endLeft;               // cmdEnd
+    int endLeft; // cmdEnd
     int endTop;
 };
 
 // clang-format off: one level a row, in the order of the members above.
 inline constexpr std::array<LevelParams, 3> kLevels{{
-    {Level::Beginner, "frmFirst", "初級", "menFirst", 25, 5, 1,
-     4620, 5475, 360, 855, 2760, 4200, 4455, 4575, 360, 2640, 2280, 2640},
-    {Level::Intermediate, "frmSecond", "中級", "menSecond", 49, 7, 2,
-     6375, 7155, 240, 1695, 4440, 5880, 6135, 6255, 1200, 3360, 3120, 3360},
-    {Level::Advanced, "frmThird", "上級", "menThird", 96, 12, 3,
-     10620, 8040, 360, 855, 8400, 9840, 10425, 7095, 3360, 3960, 5280, 3960},
+    {Level::Beginner, "frmFirst", "初級", "menFirst", 25, 5, 1, 4620, 5475, 360, 855, 2760, 4200, 4455, 4575, 360, 2640,
+     2280, 2640},
+    {Level::Intermediate, "frmSecond", "中級", "menSecond", 49, 7, 2, 6375, 7155, 240, 1695, 4440, 5880, 6135, 6255,
+     1200, 3360, 3120, 3360},
+    {Level::Advanced, "frmThird", "上級", "menThird", 96, 12, 3, 10620, 8040, 360, 855, 8400, 9840, 10425, 7095, 3360,
+     3960, 5280, 3960},
 }};
 // clang-format on
 
 const LevelParams &levelParams(Level level);
 
 // Top-left corner of board button `index` (1..N) inside fraNumbars, in twips.
-struct TwipPoint { int left; int top; };
+struct TwipPoint
+{
+    int left;
+    int top;
+};
 TwipPoint boardPosition(const LevelParams &params, int index);
 
 // "ルモラ＋＋　" + version text + "　初級　-by ささらぎ-" (UTF-8).

@@ -11,8 +11,8 @@ namespace lumora {
 namespace {
 const char *controlName(RoundControl control)
 {
-    static constexpr std::array<const char *, 8> kNames{
-        "cmdStart", "lblNextSupport", "lblNext", "lblPointsSupport", "lblPoints", "fraNumbars", "cmdAgain", "cmdEnd"};
+    static constexpr std::array<const char *, 8> kNames{"cmdStart",  "lblNextSupport", "lblNext",  "lblPointsSupport",
+                                                        "lblPoints", "fraNumbars",     "cmdAgain", "cmdEnd"};
     return kNames[static_cast<std::size_t>(control)];
 }
 } // namespace

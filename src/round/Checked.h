@@ -50,13 +50,22 @@ T finite(T value)
 }
 
 template <std::floating_point T>
-T add(T a, T b) { return finite(a + b); }
+T add(T a, T b)
+{
+    return finite(a + b);
+}
 
 template <std::floating_point T>
-T subtract(T a, T b) { return finite(a - b); }
+T subtract(T a, T b)
+{
+    return finite(a - b);
+}
 
 template <std::floating_point T>
-T multiply(T a, T b) { return finite(a * b); }
+T multiply(T a, T b)
+{
+    return finite(a * b);
+}
 
 template <std::floating_point T>
 T divide(T a, T b)

@@ -15,8 +15,8 @@ std::string numberText(double value)
         return "0";
     // The longest fixed texts, of DBL_MAX and of the smallest subnormal, stay under 330 characters.
     std::array<char, 400> buffer;
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                            std::chars_format::fixed);
+    const auto [end, error] =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
     if (error != std::errc())
         raise(ErrorCode::Overflow);
     return std::string(buffer.data(), end);

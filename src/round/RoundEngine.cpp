@@ -15,8 +15,8 @@ constexpr double kScoreScale = 1000;
 // A finish not later than the start is taken to have crossed midnight, when the clock restarts.
 constexpr std::int32_t kSecondsPerDay = 86400;
 
-constexpr RoundControl kLabels[] = {RoundControl::lblNextSupport, RoundControl::lblNext,
-                                    RoundControl::lblPointsSupport, RoundControl::lblPoints};
+constexpr RoundControl kLabels[] = {RoundControl::lblNextSupport, RoundControl::lblNext, RoundControl::lblPointsSupport,
+                                    RoundControl::lblPoints};
 
 // Steps the window's own byte counter from 1 to last; stepping past 255 overflows.
 template <typename Body>
@@ -40,8 +40,7 @@ std::int32_t clockReading(float secondsSinceMidnight)
     return checked::roundTo<std::int32_t>(secondsSinceMidnight);
 }
 
-RoundEngine::RoundEngine(int boardSize, RoundView &view, Clock &clock, RandomSource &random,
-                         RoundHandoffs &handoffs)
+RoundEngine::RoundEngine(int boardSize, RoundView &view, Clock &clock, RandomSource &random, RoundHandoffs &handoffs)
     : m_boardSize(boardSize)
     , m_view(view)
     , m_clock(clock)
@@ -84,8 +83,7 @@ void RoundEngine::cmdNumbar_Click(std::int16_t Index)
         return;
     }
     m_view.disableNumbar(Index);
-    m_state.NextNumber =
-        checked::narrow<std::uint8_t>(checked::add<std::int16_t>(m_state.NextNumber, 1));
+    m_state.NextNumber = checked::narrow<std::uint8_t>(checked::add<std::int16_t>(m_state.NextNumber, 1));
     m_state.Points = checked::add(m_state.Points, kRightClickPoints);
     if (m_state.NextNumber == m_boardSize + 1)
         FinishRound();
@@ -105,16 +103,15 @@ void RoundEngine::FinishRound()
     if (m_state.StartTime < m_state.EndTime) {
         m_state.ElapsedSeconds = checked::subtract(m_state.EndTime, m_state.StartTime);
     } else {
-        m_state.ElapsedSeconds = checked::add(
-            checked::subtract(kSecondsPerDay, m_state.StartTime), m_state.EndTime);
+        m_state.ElapsedSeconds = checked::add(checked::subtract(kSecondsPerDay, m_state.StartTime), m_state.EndTime);
         // A start read as 86400 (the last half second of the day) and a finish read as 0 are
         // the same instant: count it as equal readings rather than divide by zero.
         if (m_state.ElapsedSeconds == 0)
             m_state.ElapsedSeconds = kSecondsPerDay;
     }
     // Multiply first, divide second; only the quotient is checked.
-    m_state.Points = std::floor(checked::divide(m_state.Points * kScoreScale,
-                                                static_cast<double>(m_state.ElapsedSeconds)));
+    m_state.Points =
+        std::floor(checked::divide(m_state.Points * kScoreScale, static_cast<double>(m_state.ElapsedSeconds)));
     m_view.setCaption(RoundControl::lblNextSupport, "時間");
     m_view.setCaption(RoundControl::lblNext, numberText(m_state.ElapsedSeconds));
     m_view.setCaption(RoundControl::lblPoints, numberText(m_state.Points));

@@ -26,8 +26,7 @@ std::int32_t clockReading(float secondsSinceMidnight);
 class RoundEngine
 {
 public:
-    RoundEngine(int boardSize, RoundView &view, Clock &clock, RandomSource &random,
-                RoundHandoffs &handoffs);
+    RoundEngine(int boardSize, RoundView &view, Clock &clock, RandomSource &random, RoundHandoffs &handoffs);
 
     void cmdStart_Click();
     void cmdNumbar_Click(std::int16_t Index);

@@ -21,7 +21,11 @@ bool isLeadByte(unsigned char byte)
 
 // Single bytes beyond ASCII and the half-width katakana: Windows gives each a character of its
 // own, glibc none.
-struct Single { unsigned char byte; char16_t character; };
+struct Single
+{
+    unsigned char byte;
+    char16_t character;
+};
 constexpr Single kWindowsSingles[] = {
     {0x80, u'\u0080'}, {0xA0, u'\uF8F0'}, {0xFD, u'\uF8F1'}, {0xFE, u'\uF8F2'}, {0xFF, u'\uF8F3'},
 };
@@ -33,7 +37,10 @@ constexpr char16_t kFirstKatakana = u'\uFF61';
 class Iconv
 {
 public:
-    Iconv(const char *to, const char *from) : m_cd(iconv_open(to, from)) {}
+    Iconv(const char *to, const char *from)
+        : m_cd(iconv_open(to, from))
+    {
+    }
     ~Iconv()
     {
         if (m_cd != kInvalid)
@@ -63,7 +70,6 @@ private:
     static inline const iconv_t kInvalid = reinterpret_cast<iconv_t>(-1); // NOLINT(performance-no-int-to-ptr)
     iconv_t m_cd;
 };
-
 
 char16_t decodePair(unsigned char lead, unsigned char trail)
 {
@@ -104,7 +110,8 @@ QByteArray encodeUnit(char16_t unit)
     QByteArray bytes = fromUtf16.convert(QByteArrayView(utf16le, 2));
     // glibc writes a few characters as JIS look-alikes (¥ as 5C, — as 81 5C); Windows refuses
     // every character whose bytes do not read back as itself.
-    if (bytes.size() != 2 || decodePair(static_cast<unsigned char>(bytes[0]), static_cast<unsigned char>(bytes[1])) != unit)
+    if (bytes.size() != 2
+        || decodePair(static_cast<unsigned char>(bytes[0]), static_cast<unsigned char>(bytes[1])) != unit)
         return {};
     return bytes;
 }

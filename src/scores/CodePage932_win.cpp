@@ -17,8 +17,8 @@ QString decodeCp932(QByteArrayView bytes)
         return QString();
     const int size = int(bytes.size());
     QString text(size, Qt::Uninitialized);
-    const int written = MultiByteToWideChar(kCodePage, 0, bytes.data(), size,
-                                            reinterpret_cast<wchar_t *>(text.data()), size);
+    const int written =
+        MultiByteToWideChar(kCodePage, 0, bytes.data(), size, reinterpret_cast<wchar_t *>(text.data()), size);
     text.resize(written);
     return text;
 }
@@ -30,9 +30,9 @@ std::optional<QByteArray> encodeCp932(QStringView text)
     const int size = int(text.size());
     QByteArray bytes(2 * qsizetype(size), Qt::Uninitialized);
     BOOL usedDefault = FALSE;
-    const int written = WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS,
-                                            reinterpret_cast<const wchar_t *>(text.data()), size,
-                                            bytes.data(), int(bytes.size()), nullptr, &usedDefault);
+    const int written =
+        WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, reinterpret_cast<const wchar_t *>(text.data()), size,
+                            bytes.data(), int(bytes.size()), nullptr, &usedDefault);
     if (written == 0 || usedDefault)
         return std::nullopt;
     bytes.resize(written);

@@ -19,8 +19,8 @@ public:
 
     Kind kind() const;
     bool isEmpty() const { return kind() == Kind::Empty; }
-    double numberValue() const;  // 0 unless a number
-    QString textValue() const;   // empty unless a text
+    double numberValue() const; // 0 unless a number
+    QString textValue() const;  // empty unless a text
 
     // What a label shows: "" for empty, the decimal text of a number, a text itself.
     QString displayText() const;

@@ -8,12 +8,8 @@ std::span<const KnownFileError> knownFileErrors()
 {
     using enum FileErrorCause;
     static constexpr KnownFileError kErrors[] = {
-        {ENOENT, MissingFolder},
-        {EACCES, NoPermission},
-        {EPERM, NoPermission},
-        {ENOSPC, DiskFull},
-        {EDQUOT, DiskFull},
-        {EROFS, ReadOnlyFileSystem},
+        {ENOENT, MissingFolder}, {EACCES, NoPermission}, {EPERM, NoPermission},
+        {ENOSPC, DiskFull},      {EDQUOT, DiskFull},     {EROFS, ReadOnlyFileSystem},
     };
     return kErrors;
 }

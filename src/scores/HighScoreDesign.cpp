@@ -14,15 +14,36 @@ void addRow(std::vector<ControlDesign> &controls, int wordIndex, const char *wor
             const char *nameCaption, const char *pointLabel, int top, Rgb colour)
 {
     using namespace fonts;
-    controls.push_back({.kind = ControlKind::Label, .name = "Label1", .index = wordIndex, .caption = word,
-                        .left = 120, .top = top, .width = 1215, .height = 495, .font = pMincho(26.25),
+    controls.push_back({.kind = ControlKind::Label,
+                        .name = "Label1",
+                        .index = wordIndex,
+                        .caption = word,
+                        .left = 120,
+                        .top = top,
+                        .width = 1215,
+                        .height = 495,
+                        .font = pMincho(26.25),
                         .foreColor = colour});
-    controls.push_back({.kind = ControlKind::Label, .name = nameLabel, .caption = nameCaption,
-                        .left = 1440, .top = top, .width = 3495, .height = 555, .font = mincho(24),
-                        .foreColor = colour, .alignment = Alignment::Center});
-    controls.push_back({.kind = ControlKind::Label, .name = pointLabel, .caption = "123123",
-                        .left = 5040, .top = top, .width = 1815, .height = 555, .font = timesItalic(24),
-                        .foreColor = colour, .alignment = Alignment::Right});
+    controls.push_back({.kind = ControlKind::Label,
+                        .name = nameLabel,
+                        .caption = nameCaption,
+                        .left = 1440,
+                        .top = top,
+                        .width = 3495,
+                        .height = 555,
+                        .font = mincho(24),
+                        .foreColor = colour,
+                        .alignment = Alignment::Center});
+    controls.push_back({.kind = ControlKind::Label,
+                        .name = pointLabel,
+                        .caption = "123123",
+                        .left = 5040,
+                        .top = top,
+                        .width = 1815,
+                        .height = 555,
+                        .font = timesItalic(24),
+                        .foreColor = colour,
+                        .alignment = Alignment::Right});
 }
 
 } // namespace
@@ -41,12 +62,25 @@ FormDesign highScoreDesign()
     addRow(d.controls, 0, "初級", "lblFirstName", "森野　太郎", "lblFirstPoint", 120, kBeginnerColour);
     addRow(d.controls, 2, "中級", "lblSecondName", "川辺　次郎", "lblSecondPoint", 720, kIntermediateColour);
     addRow(d.controls, 1, "上級", "lblThirdName", "空木　三郎", "lblThirdPoint", 1320, kAdvancedColour);
-    d.controls.push_back({.kind = ControlKind::CommandButton, .name = "cmdClear", .caption = "&Clear",
-                          .left = 1080, .top = 1920, .width = 1815, .height = 495, .font = timesItalic(21.75),
+    d.controls.push_back({.kind = ControlKind::CommandButton,
+                          .name = "cmdClear",
+                          .caption = "&Clear",
+                          .left = 1080,
+                          .top = 1920,
+                          .width = 1815,
+                          .height = 495,
+                          .font = timesItalic(21.75),
                           .tabIndex = 10});
-    d.controls.push_back({.kind = ControlKind::CommandButton, .name = "cmdOK", .caption = "OK",
-                          .left = 5040, .top = 1920, .width = 1815, .height = 495, .font = timesItalic(21.75),
-                          .tabIndex = 9, .role = ButtonRole::Default});
+    d.controls.push_back({.kind = ControlKind::CommandButton,
+                          .name = "cmdOK",
+                          .caption = "OK",
+                          .left = 5040,
+                          .top = 1920,
+                          .width = 1815,
+                          .height = 495,
+                          .font = timesItalic(21.75),
+                          .tabIndex = 9,
+                          .role = ButtonRole::Default});
     // clang-format on
     return d;
 }

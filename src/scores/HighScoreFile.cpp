@@ -97,7 +97,8 @@ SaveResult SaveHighScores(const HighScoreFields &fields)
     const QString temporary = target.path + u'.' + QString::number(QRandomGenerator::system()->generate(), 16);
     const NewFile made = writeNewFile(temporary, line.bytes);
     if (!made.created)
-        return {SaveOutcome::CannotCreate, path, QStringLiteral("ファイルを作成できません（%1）。").arg(fileErrorText(made.error))};
+        return {SaveOutcome::CannotCreate, path,
+                QStringLiteral("ファイルを作成できません（%1）。").arg(fileErrorText(made.error))};
     if (made.error == kWriteCutShort)
         return {SaveOutcome::CannotWrite, path, QStringLiteral("ファイルを最後まで書き込めませんでした。")};
     int error = made.error;
@@ -110,7 +111,8 @@ SaveResult SaveHighScores(const HighScoreFields &fields)
             QFile::remove(temporary);
     }
     if (error != 0)
-        return {SaveOutcome::CannotWrite, path, QStringLiteral("ファイルに書き込めません（%1）。").arg(fileErrorText(error))};
+        return {SaveOutcome::CannotWrite, path,
+                QStringLiteral("ファイルに書き込めません（%1）。").arg(fileErrorText(error))};
     return {SaveOutcome::Saved, path, QString()};
 }
 

@@ -31,8 +31,8 @@ enum class SaveOutcome { Saved, Unchanged, NameNotWritable, CannotCreate, Cannot
 struct SaveResult
 {
     SaveOutcome outcome = SaveOutcome::Saved;
-    QString path;    // the file the save was for
-    QString reason;  // fit to show the player; empty when saved
+    QString path;   // the file the save was for
+    QString reason; // fit to show the player; empty when saved
 
     bool saved() const { return outcome == SaveOutcome::Saved; }
 };

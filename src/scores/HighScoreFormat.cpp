@@ -160,8 +160,7 @@ LoadResult readHighScores(QByteArrayView bytes, HighScoreTable &table)
         const std::optional<Field> field = reader.next();
         if (!field) {
             result.outcome = LoadOutcome::EndedEarly;
-            result.reason = QStringLiteral("ファイルが %1 番目の項目の前で終わっています。")
-                                .arg(result.fieldsRead + 1);
+            result.reason = QStringLiteral("ファイルが %1 番目の項目の前で終わっています。").arg(result.fieldsRead + 1);
             break;
         }
         store(table, result.fieldsRead, *field);

@@ -18,8 +18,8 @@ enum class LoadOutcome { Loaded, CannotOpen, EndedEarly };
 struct LoadResult
 {
     LoadOutcome outcome = LoadOutcome::Loaded;
-    int fieldsRead = 0;  // table members stored, 0..6
-    QString reason;      // fit to show the player; empty when loaded
+    int fieldsRead = 0; // table members stored, 0..6
+    QString reason;     // fit to show the player; empty when loaded
 
     bool loaded() const { return outcome == LoadOutcome::Loaded; }
 };
@@ -36,7 +36,7 @@ LoadResult readHighScores(QByteArrayView bytes, HighScoreTable &table);
 struct EncodedLine
 {
     QByteArray bytes;
-    QString problem;  // why the line cannot be written, fit to show the player; empty if it can
+    QString problem; // why the line cannot be written, fit to show the player; empty if it can
 };
 
 // The line for these six values, CR LF included, or the reason it cannot be written: a text

@@ -14,10 +14,10 @@ QString platformSaveFile();
 // and wrote the copy there. Choosing the same way carries records over in both directions.
 struct WindowsPlaces
 {
-    QString fixed;                   // C:\Windows\System\LumoraHigh.Dll
-    QString virtualCopy;             // %LOCALAPPDATA%\VirtualStore\Windows\System\LumoraHigh.Dll
+    QString fixed;       // C:\Windows\System\LumoraHigh.Dll
+    QString virtualCopy; // %LOCALAPPDATA%\VirtualStore\Windows\System\LumoraHigh.Dll
     bool virtualCopyExists = false;
-    bool fixedWritable = false;      // a file can be made in the fixed place's folder
+    bool fixedWritable = false; // a file can be made in the fixed place's folder
 };
 
 // The virtual copy once it exists, else the fixed file.

@@ -17,7 +17,7 @@ QString virtualCopy()
 {
     // The local application data folder, as Windows' VirtualStore mirrors C:\ there.
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-           + QStringLiteral("/VirtualStore/Windows/System") + kFileName;
+        + QStringLiteral("/VirtualStore/Windows/System") + kFileName;
 }
 
 bool canMakeFileIn(const QString &folder)
@@ -33,7 +33,8 @@ bool canMakeFileIn(const QString &folder)
 QString platformLoadFile()
 {
     const QString copy = virtualCopy();
-    return loadPlace({.fixed = kFixedFolder + kFileName, .virtualCopy = copy, .virtualCopyExists = QFileInfo::exists(copy)});
+    return loadPlace(
+        {.fixed = kFixedFolder + kFileName, .virtualCopy = copy, .virtualCopyExists = QFileInfo::exists(copy)});
 }
 
 QString platformSaveFile()

@@ -17,8 +17,7 @@ std::size_t scoreIndex(int slot)
 
 HighScoreFields HighScoreTable::fields() const
 {
-    return {HighScore1, HighName1, HighScore2, HighName2,
-            FieldValue::number(HighScore3), FieldValue::text(HighName3)};
+    return {HighScore1, HighName1, HighScore2, HighName2, FieldValue::number(HighScore3), FieldValue::text(HighName3)};
 }
 
 double HighScoreTable::recordScore(int slot) const

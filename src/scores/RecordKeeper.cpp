@@ -14,7 +14,9 @@ QString askHolderName(ui::Dialogs &dialogs, QWidget *owner)
 {
     const QString prompt = QStringLiteral("名前を入力して下さい!");
     const QString title = QStringLiteral("ハイスコア！！");
-    const auto ask = [&](const QString &text) { return foldToCp932(dialogs.inputBox(owner, text, title).value_or(QString())); };
+    const auto ask = [&](const QString &text) {
+        return foldToCp932(dialogs.inputBox(owner, text, title).value_or(QString()));
+    };
     QString name = ask(prompt);
     while (const std::optional<QString> problem = nameProblem(name))
         name = ask(*problem + u'\n' + prompt);
@@ -40,12 +42,13 @@ RecordOutcome CheckHighScore(int slot, double points, ui::Dialogs &dialogs, QWid
     const SaveResult result = UpdateHighScores(highScores(), [&](const HighScoreTable &current) {
         stored = current;
         return current.recordScore(slot) < points
-                   ? std::optional(withWritableSlots(withSlot(current.fields(), slot, points, name), slot))
-                   : std::nullopt;
+            ? std::optional(withWritableSlots(withSlot(current.fields(), slot, points, name), slot))
+            : std::nullopt;
     });
     if (result.outcome == SaveOutcome::Unchanged) {
         const auto [score, holder] = stored.slotTexts(slot);
-        dialogs.messageBox(owner, QStringLiteral("その間に、より良い記録が保存されました。\n%1 点　%2").arg(score, holder),
+        dialogs.messageBox(owner,
+                           QStringLiteral("その間に、より良い記録が保存されました。\n%1 点　%2").arg(score, holder),
                            ui::MessageButtons::Ok, QString());
         return RecordOutcome::BeatenMeanwhile;
     }

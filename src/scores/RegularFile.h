@@ -12,8 +12,8 @@ namespace lumora {
 
 struct FileRead
 {
-    std::optional<QByteArray> bytes;  // nothing when the file could not be read
-    QString reason;                   // why not, in fileErrorText's form
+    std::optional<QByteArray> bytes; // nothing when the file could not be read
+    QString reason;                  // why not, in fileErrorText's form
 };
 
 // At most `limit` bytes of the regular file at `path`, links followed. Never waits for a writer.
@@ -21,8 +21,8 @@ FileRead readRegularFile(const QString &path, qsizetype limit);
 
 struct RegularFilePath
 {
-    QString path;     // `path` with its links followed
-    QString problem;  // why that is no regular file, in fileErrorText's form; empty if it is one or is missing
+    QString path;    // `path` with its links followed
+    QString problem; // why that is no regular file, in fileErrorText's form; empty if it is one or is missing
 };
 
 // The file a save of `path` replaces: a file kept as a link elsewhere (in a synchronised folder,
@@ -31,11 +31,11 @@ RegularFilePath resolveRegularFile(const QString &path);
 
 // What a save's own file operations report: 0 when done, else the system's code (errno on Linux,
 // a Win32 error code on Windows) for fileErrorText.
-constexpr int kWriteCutShort = -1;  // a write the system cut short without a reason
+constexpr int kWriteCutShort = -1; // a write the system cut short without a reason
 
 struct NewFile
 {
-    bool created = false;  // whether the file was made (and the failure, if any, in writing it)
+    bool created = false; // whether the file was made (and the failure, if any, in writing it)
     int error = 0;
 };
 

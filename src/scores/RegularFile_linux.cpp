@@ -21,7 +21,10 @@ namespace {
 class Descriptor
 {
 public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
+    explicit Descriptor(int fd)
+        : m_fd(fd)
+    {
+    }
     ~Descriptor()
     {
         if (m_fd >= 0)
@@ -58,7 +61,9 @@ FileRead readRegularFile(const QString &path, qsizetype limit)
 {
     // Without O_NONBLOCK, opening a FIFO waits for a writer that may never come.
     const Descriptor file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    struct stat info {};
+    struct stat info
+    {
+    };
     if (!file.isOpen() || ::fstat(file.get(), &info) != 0)
         return {std::nullopt, fileErrorText(errno)};
     if (const QString problem = problemWith(info.st_mode); !problem.isEmpty())
@@ -100,7 +105,9 @@ QString linkTarget(const QString &path)
 QString problemAt(const QString &path)
 {
     const Descriptor file(::open(QFile::encodeName(path).constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
-    struct stat info {};
+    struct stat info
+    {
+    };
     if (!file.isOpen())
         return errno == ENOENT ? QString() : fileErrorText(errno);
     if (::fstat(file.get(), &info) != 0)

@@ -19,7 +19,10 @@ constexpr DWORD kChunkBytes = 64 * 1024;
 class Handle
 {
 public:
-    explicit Handle(HANDLE handle) : m_handle(handle) {}
+    explicit Handle(HANDLE handle)
+        : m_handle(handle)
+    {
+    }
     ~Handle()
     {
         if (isOpen())
@@ -124,7 +127,8 @@ NewFile writeNewFile(const QString &path, const QByteArray &bytes)
     const QString name = QDir::toNativeSeparators(path);
     DWORD error = 0;
     {
-        const Handle file(CreateFileW(native(name), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        const Handle file(
+            CreateFileW(native(name), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file.isOpen())
             return {false, int(GetLastError())};
         for (qsizetype count = 0; count < bytes.size() && error == 0;) {

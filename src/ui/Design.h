@@ -34,43 +34,43 @@ struct ControlDesign
 {
     ControlKind kind = ControlKind::Label;
     std::string name;
-    int index = -1;              // element of a control array; -1 for a single control
-    std::string container;       // the frame it lies in; empty for the window itself
-    std::string caption;         // UTF-8; '&' marks an access key
-    int left = 0;                // for a Line: x1, y1, x2, y2
+    int index = -1;        // element of a control array; -1 for a single control
+    std::string container; // the frame it lies in; empty for the window itself
+    std::string caption;   // UTF-8; '&' marks an access key
+    int left = 0;          // for a Line: x1, y1, x2, y2
     int top = 0;
     int width = 0;
     int height = 0;
-    std::optional<FontDesign> font;       // unset: the window's font
-    std::optional<Rgb> foreColor;         // unset: the system's colours
-    std::optional<Rgb> backColor;         // unset on a label: transparent
+    std::optional<FontDesign> font; // unset: the window's font
+    std::optional<Rgb> foreColor;   // unset: the system's colours
+    std::optional<Rgb> backColor;   // unset on a label: transparent
     Alignment alignment = Alignment::Left;
-    bool border = false;                  // single-line border on a label
-    bool autoSize = false;                // label keeps its left/top and fits its text
+    bool border = false;   // single-line border on a label
+    bool autoSize = false; // label keeps its left/top and fits its text
     bool visible = true;
     bool tabStop = true;
-    int tabIndex = -1;                    // order among controls that take focus; -1 ones come first, in design order
+    int tabIndex = -1; // order among controls that take focus; -1 ones come first, in design order
     ButtonRole role = ButtonRole::None;
-    Picture picture = Picture::None;      // picture boxes and images, stretched to the size
-    int lineWidth = 1;                    // pixels, for a Line
-    int interval = 0;                     // milliseconds, for a Timer
-    bool readOnly = false;                // text boxes
+    Picture picture = Picture::None; // picture boxes and images, stretched to the size
+    int lineWidth = 1;               // pixels, for a Line
+    int interval = 0;                // milliseconds, for a Timer
+    bool readOnly = false;           // text boxes
 };
 
 struct MenuDesign
 {
     std::string name;
-    std::string caption;                  // "-" is a separator
-    std::string parent;                   // empty: on the menu bar
-    std::string shortcut;                 // QKeySequence text, e.g. "F4", "Ctrl+Q"
-    bool checked = false;                 // fixed for the window's life
+    std::string caption;  // "-" is a separator
+    std::string parent;   // empty: on the menu bar
+    std::string shortcut; // QKeySequence text, e.g. "F4", "Ctrl+Q"
+    bool checked = false; // fixed for the window's life
 };
 
 struct FormDesign
 {
     std::string name;
     std::string caption;
-    int clientWidth = 0;                  // twips; the client height is below the menu bar
+    int clientWidth = 0; // twips; the client height is below the menu bar
     int clientHeight = 0;
     WindowBorder border = WindowBorder::FixedSingle;
     bool minButton = false;

@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QStringList>
 
+#include <initializer_list>
 #include <map>
 
 namespace lumora::ui {
@@ -37,12 +38,19 @@ void installFontSubstitutes(std::span<const FontSubstitute> substitutes, const Q
     const auto listed = [&installed](const QString &family) {
         return !family.isEmpty() && installed.contains(family, Qt::CaseInsensitive);
     };
+    const auto firstListed = [&listed](std::initializer_list<QString> families) {
+        for (const QString &family : families) {
+            if (listed(family))
+                return family;
+        }
+        return QString();
+    };
     for (const auto &s : substitutes) {
         const QString requested = QString::fromUtf8(s.requested);
         const QString english = QString::fromLatin1(s.english);
         const QString standIn = QString::fromLatin1(s.installed);
         QFont::insertSubstitution(requested, standIn);
-        const QString drawn = listed(requested) ? QString() : listed(english) ? english : listed(standIn) ? standIn : QString();
+        const QString drawn = listed(requested) ? QString() : firstListed({english, standIn});
         if (drawn.isEmpty())
             drawnFaces().erase(s.requested);
         else

@@ -11,7 +11,12 @@ namespace lumora::ui {
 
 // `english`: the face's name where Windows lists it in English (an English or other non-Japanese
 // Windows with the Japanese fonts installed); Qt lists a face by the name Windows gives it.
-struct FontSubstitute { const char *requested; const char *installed; const char *english = nullptr; };
+struct FontSubstitute
+{
+    const char *requested;
+    const char *installed;
+    const char *english = nullptr;
+};
 
 inline constexpr FontSubstitute kWindowsFaces[] = {
     {"ＭＳ 明朝", "IPAMincho", "MS Mincho"},

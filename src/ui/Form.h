@@ -74,7 +74,10 @@ protected:
             connectClicked(widget, handler(std::move(f)));
     }
     template <typename F>
-    void onClick(std::string_view name, F f) { onClick(name, -1, std::move(f)); }
+    void onClick(std::string_view name, F f)
+    {
+        onClick(name, -1, std::move(f));
+    }
     template <typename F>
     void onMenu(std::string_view name, F f)
     {

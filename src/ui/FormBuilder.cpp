@@ -170,8 +170,8 @@ void FormBuilder::buildMenus(Form &form, const std::vector<MenuDesign> &design)
             const bool hasChildren = std::any_of(design.begin(), design.end(),
                                                  [&](const MenuDesign &child) { return child.parent == m.name; });
             if (hasChildren) {
-                QMenu *menu = m.parent.empty() ? form.menuBar()->addMenu(caption)
-                                               : static_cast<QMenu *>(owner)->addMenu(caption);
+                QMenu *menu =
+                    m.parent.empty() ? form.menuBar()->addMenu(caption) : static_cast<QMenu *>(owner)->addMenu(caption);
                 menus[m.name] = menu;
                 action = menu->menuAction();
             } else {
@@ -214,8 +214,7 @@ QWidget *FormBuilder::buildControl(Form &form, const ControlDesign &c, const Fon
         form.m_timers[c.name] = timer;
         return nullptr;
     }
-    case ControlKind::CommonDialog:
-        return nullptr; // no visible presence; the window that carries it owns the object
+    case ControlKind::CommonDialog: return nullptr; // no visible presence; the window that carries it owns the object
     }
     const QString objectName = c.index < 0 ? QString::fromStdString(c.name)
                                            : QStringLiteral("%1_%2").arg(QString::fromStdString(c.name)).arg(c.index);

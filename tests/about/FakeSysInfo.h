@@ -17,7 +17,7 @@ namespace lumora::test {
 class FakeSysInfo : public Registry, public FileLookup, public ProgramStarter
 {
 public:
-    std::map<std::string, std::map<std::string, std::pair<std::uint32_t, std::string>>> keys;  // type, bytes
+    std::map<std::string, std::map<std::string, std::pair<std::uint32_t, std::string>>> keys; // type, bytes
     int openKeys = 0;
     std::string offeredBuffer;
     QStringList existing, started;
@@ -27,21 +27,21 @@ public:
                                HKEY &opened) override
     {
         if (root != HKEY_LOCAL_MACHINE || !keys.contains(subKey))
-            return 2;  // ERROR_FILE_NOT_FOUND
+            return 2; // ERROR_FILE_NOT_FOUND
         openedKey = subKey;
         opened = ++openKeys;
         return ERROR_SUCCESS;
     }
 
-    std::int32_t RegQueryValueExA(HKEY, const std::string &valueName, std::uint32_t &valueType,
-                                  unsigned char *data, std::uint32_t &dataSize) override
+    std::int32_t RegQueryValueExA(HKEY, const std::string &valueName, std::uint32_t &valueType, unsigned char *data,
+                                  std::uint32_t &dataSize) override
     {
         offeredBuffer.assign(data, data + dataSize);
         if (!keys[openedKey].contains(valueName))
-            return 2;  // ERROR_FILE_NOT_FOUND
+            return 2; // ERROR_FILE_NOT_FOUND
         const auto &[type, bytes] = keys[openedKey][valueName];
         if (std::exchange(dataSize, std::uint32_t(bytes.size())) < bytes.size())
-            return 234;  // ERROR_MORE_DATA
+            return 234; // ERROR_MORE_DATA
         valueType = type;
         std::memcpy(data, bytes.data(), dataSize);
         return ERROR_SUCCESS;

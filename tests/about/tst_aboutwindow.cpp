@@ -19,7 +19,7 @@ class AboutWindowTest : public QObject
 
     test::ScriptedDialogs m_dialogs;
     ui::DialogsOverride m_dialogsOverride{m_dialogs};
-    test::FakeSysInfo m_noTool;  // so that no test starts a program of this machine
+    test::FakeSysInfo m_noTool; // so that no test starts a program of this machine
     SysInfoServicesOverride m_sysInfo{{&m_noTool, sysInfoServices().files, &m_noTool}};
 
 private slots:
@@ -59,7 +59,7 @@ private slots:
             QTest::mouseClick(&frmAbout().control("cmdSysInfo"), Qt::LeftButton);
             QCOMPARE(m_dialogs.messages.size(), std::size_t(1));
             QVERIFY(m_dialogs.messages.front().title.isEmpty() && m_dialogs.messages.front().owner == &frmAbout());
-            frmAbout().control("cmdOK").setFocus();  // where the window opened, for Return
+            frmAbout().control("cmdOK").setFocus(); // where the window opened, for Return
         }
         QTRY_VERIFY(window.isActiveWindow());
         QVERIFY2(!window.windowHandle()->transientParent(), "help and About stand on their own");

@@ -23,7 +23,7 @@ private slots:
     // The registry that stands in for the Windows one names the first installed candidate.
     void linuxRegistry_data()
     {
-        QTest::addColumn<QStringList>("installed");  // in the candidates' order
+        QTest::addColumn<QStringList>("installed"); // in the candidates' order
         QTest::newRow("every candidate") << LinuxRegistry::sysInfoPrograms();
         QTest::newRow("later candidates only") << LinuxRegistry::sysInfoPrograms().mid(1, 2);
     }
@@ -53,7 +53,7 @@ private slots:
         HKEY key = 0;
         std::uint32_t type = 0, size = 0;
         QCOMPARE(registry.RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSysInfoToolKey, 0, kKeyValueAccess, key), ERROR_SUCCESS);
-        QCOMPARE(registry.RegQueryValueExA(key, "path", type, nullptr, size), 234);  // ERROR_MORE_DATA
+        QCOMPARE(registry.RegQueryValueExA(key, "path", type, nullptr, size), 234); // ERROR_MORE_DATA
         QCOMPARE(qsizetype(size), QFile::encodeName(bin.filePath(installed.first())).size() + 1);
     }
 };

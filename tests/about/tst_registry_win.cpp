@@ -16,8 +16,8 @@ private slots:
     // Against Windows' own registry: the value written as an installer writes it, removed again.
     void windowsOwnRegistryIsRead_data()
     {
-        QTest::addColumn<QVariant>("stored");  // invalid: none
-        QTest::addColumn<QString>("read");     // null: GetKeyValue is false
+        QTest::addColumn<QVariant>("stored"); // invalid: none
+        QTest::addColumn<QString>("read");    // null: GetKeyValue is false
         QTest::newRow("a text") << QVariant(R"(C:\T\info.exe)") << R"(C:\T\info.exe)";
         QTest::newRow("a number") << QVariant(10) << "&hA";
         QTest::newRow("none") << QVariant() << QString();
@@ -35,7 +35,8 @@ private slots:
             key.setValue(kSysInfoToolValue, stored);
         key.sync();
         std::string keyVal;
-        const bool found = GetKeyValue(*systemRegistry(), HKEY_LOCAL_MACHINE, kSysInfoToolKey, kSysInfoToolValue, keyVal);
+        const bool found =
+            GetKeyValue(*systemRegistry(), HKEY_LOCAL_MACHINE, kSysInfoToolKey, kSysInfoToolValue, keyVal);
         QCOMPARE(found ? QString::fromStdString(keyVal) : QString(), read);
     }
 };

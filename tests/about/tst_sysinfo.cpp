@@ -23,9 +23,9 @@ private slots:
     void getKeyValue_data()
     {
         QTest::addColumn<uint>("type");
-        QTest::addColumn<QByteArray>("stored");  // under Test, Value
-        QTest::addColumn<QString>("asked");      // key, value
-        QTest::addColumn<QByteArray>("text");    // null: false, with the text emptied
+        QTest::addColumn<QByteArray>("stored"); // under Test, Value
+        QTest::addColumn<QString>("asked");     // key, value
+        QTest::addColumn<QByteArray>("text");   // null: false, with the text emptied
         QTest::addColumn<int>("error");
         const auto row = [](const char *name, uint type, const QByteArray &stored, const QByteArray &text,
                             int error = 0, const QString &asked = "Test,Value") {
@@ -53,9 +53,10 @@ private slots:
         std::string keyVal = "as passed";
         bool read = false;
         QCOMPARE(test::raisedError([&] {
-            read = GetKeyValue(registry, HKEY_LOCAL_MACHINE, asked.section(',', 0, 0).toStdString(),
-                               asked.section(',', 1).toStdString(), keyVal);
-        }), error);
+                     read = GetKeyValue(registry, HKEY_LOCAL_MACHINE, asked.section(',', 0, 0).toStdString(),
+                                        asked.section(',', 1).toStdString(), keyVal);
+                 }),
+                 error);
         QCOMPARE(read, !text.isNull() && !error);
         QCOMPARE(QByteArray::fromStdString(keyVal), text);
         QCOMPARE(registry.offeredBuffer, std::string(asked.startsWith("Test") ? 1024 : 0, '\0'));
@@ -64,12 +65,15 @@ private slots:
 
     void startSysInfo_data()
     {
-        QTest::addColumn<QString>("toolPath");  // null: no first key
-        QTest::addColumn<QString>("folder");    // null: no second key
-        QTest::addColumn<QString>("started");   // what was started, or tried
-        QTest::addColumn<bool>("unavailable");  // the message shown
-        QTest::newRow("the first key wins") << R"(C:\T\info.exe)" << R"(C:\T)" << R"(C:\T\info.exe)" << false;
-        QTest::newRow("a folder ending in \\") << QString() << R"(C:\T\)" << R"(C:\T\\MSINFO32.EXE)" << false;
+        QTest::addColumn<QString>("toolPath"); // null: no first key
+        QTest::addColumn<QString>("folder");   // null: no second key
+        QTest::addColumn<QString>("started");  // what was started, or tried
+        QTest::addColumn<bool>("unavailable"); // the message shown
+        QTest::newRow("the first key wins") << R"(C:\T\info.exe)"
+                                            << R"(C:\T)"
+                                            << R"(C:\T\info.exe)" << false;
+        QTest::newRow("a folder ending in \\") << QString() << R"(C:\T\)"
+                                               << R"(C:\T\\MSINFO32.EXE)" << false;
         QTest::newRow("a folder without the tool") << QString() << R"(C:\Empty)" << QString() << true;
         QTest::newRow("an error reading the key") << QString(1024, u'x') << R"(C:\T)" << QString() << true;
     }

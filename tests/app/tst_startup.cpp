@@ -52,9 +52,12 @@ private slots:
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("window");
-        QTest::newRow("beginner") << "cmdFirst" << "frmFirst";
-        QTest::newRow("intermediate") << "cmdSecond" << "frmSecond";
-        QTest::newRow("advanced") << "cmdThird" << "frmThird";
+        QTest::newRow("beginner") << "cmdFirst"
+                                  << "frmFirst";
+        QTest::newRow("intermediate") << "cmdSecond"
+                                      << "frmSecond";
+        QTest::newRow("advanced") << "cmdThird"
+                                  << "frmThird";
     }
 
     void choosingALevelLeavesExactlyThatLevelWindow()

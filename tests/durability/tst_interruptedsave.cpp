@@ -29,7 +29,7 @@ Outcome killSaveAtStop(const HighScoreFields &fields, int stop)
     if (child == 0) {
         if (ptrace(PTRACE_TRACEME, 0, nullptr, nullptr) != 0)
             _exit(kCannotTrace);
-        raise(SIGSTOP);  // waits here until the parent has set its tracing options
+        raise(SIGSTOP); // waits here until the parent has set its tracing options
         // _exit: the child must not run the parent's exit handlers or flush its buffers twice.
         _exit(SaveHighScores(fields).saved() ? 0 : 1);
     }
@@ -74,7 +74,7 @@ private slots:
         const QByteArray oldBytes = hadFile ? "0,\" \",0,\" \",0,\" \"\r\n"_ba : missing;
         const HighScoreFields fields = withSlot(resetHighScoreFields(), 3, 960000, u"森野　太郎"_s);
         const QByteArray newBytes = encodeHighScoreLine(fields).bytes;
-        int kills[2] = {};  // leaving the old file, leaving the new one
+        int kills[2] = {}; // leaving the old file, leaving the new one
         Outcome outcome = Outcome::Killed;
         // Far more stops than a save makes: a save still going after them is stuck, not slow.
         for (int stop = 1; outcome == Outcome::Killed; ++stop) {

@@ -49,9 +49,12 @@ private slots:
         QTest::addColumn<QString>("checked");
         QTest::addColumn<int>("index");
         QTest::addColumn<QPoint>("twips");
-        QTest::newRow("beginner") << int(Level::Beginner) << "初級" << "menFirst" << 5 << QPoint(3480, 240);
-        QTest::newRow("intermediate") << int(Level::Intermediate) << "中級" << "menSecond" << 7 << QPoint(5160, 240);
-        QTest::newRow("advanced") << int(Level::Advanced) << "上級" << "menThird" << 96 << QPoint(9360, 6120);
+        QTest::newRow("beginner") << int(Level::Beginner) << "初級"
+                                  << "menFirst" << 5 << QPoint(3480, 240);
+        QTest::newRow("intermediate") << int(Level::Intermediate) << "中級"
+                                      << "menSecond" << 7 << QPoint(5160, 240);
+        QTest::newRow("advanced") << int(Level::Advanced) << "上級"
+                                  << "menThird" << 96 << QPoint(9360, 6120);
     }
 
     void eachWindowHasItsTitleSizeCheckMarkAndGrid()
@@ -63,7 +66,8 @@ private slots:
         QFETCH(QPoint, twips);
         LevelForm &form = levelForm(Level(level));
         form.showForm();
-        QCOMPARE(form.windowTitle(), QStringLiteral("ルモラ＋＋　Version %1　%2　-by ささらぎ-").arg(test::versionText(), name));
+        QCOMPARE(form.windowTitle(),
+                 QStringLiteral("ルモラ＋＋　Version %1　%2　-by ささらぎ-").arg(test::versionText(), name));
         for (const char *entry : {"menFirst", "menSecond", "menThird"})
             QCOMPARE(form.menuEntry(entry).isChecked(), checked == QLatin1String(entry));
         QPushButton &button = form.controlAs<QPushButton>("cmdNumbar", index);
@@ -103,7 +107,7 @@ private slots:
     void f4DealsAfreshAndTheOwnLevelEntryChangesNothing_data()
     {
         QTest::addColumn<int>("level");
-        QTest::addColumn<QString>("entry");  // empty: F4
+        QTest::addColumn<QString>("entry"); // empty: F4
         QTest::newRow("F4") << int(Level::Intermediate) << "";
         QTest::newRow("初級's own entry") << int(Level::Beginner) << "menFirst";
         QTest::newRow("中級's own entry") << int(Level::Intermediate) << "menSecond";

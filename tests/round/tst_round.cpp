@@ -22,7 +22,9 @@ class FakeRound : public RoundView, public Clock, public RandomSource, public Ro
 {
 public:
     explicit FakeRound(int boardSize)
-        : enabled(boardSize, true), engine(boardSize, *this, *this, *this, *this), m_captions(boardSize)
+        : enabled(boardSize, true)
+        , engine(boardSize, *this, *this, *this, *this)
+        , m_captions(boardSize)
     {
     }
 
@@ -78,8 +80,8 @@ private:
     }
     static QString name(RoundControl control)
     {
-        static const char *const names[] = {"cmdStart", "lblNextSupport", "lblNext", "lblPointsSupport",
-                                            "lblPoints", "fraNumbars", "cmdAgain", "cmdEnd"};
+        static const char *const names[] = {"cmdStart",  "lblNextSupport", "lblNext",  "lblPointsSupport",
+                                            "lblPoints", "fraNumbars",     "cmdAgain", "cmdEnd"};
         return names[int(control)];
     }
 
@@ -160,14 +162,15 @@ private slots:
         again ? round.engine.cmdAgain_Click() : round.engine.cmdStart_Click();
 
         QStringList steps = {"show lblNextSupport", "show lblNext", "show lblPointsSupport", "show lblPoints",
-                             "hide cmdStart", "deal", "show fraNumbars", "clock", "lblPoints=0", "lblNext=1",
-                             "roundStarted"};
+                             "hide cmdStart",       "deal",         "show fraNumbars",       "clock",
+                             "lblPoints=0",         "lblNext=1",    "roundStarted"};
         if (again)
-            steps = QStringList{"clear board"} + steps + QStringList{"hide cmdAgain", "hide cmdEnd", "lblNextSupport=次は"};
+            steps =
+                QStringList{"clear board"} + steps + QStringList{"hide cmdAgain", "hide cmdEnd", "lblNextSupport=次は"};
         QCOMPARE(round.log, steps);
         QVERIFY(std::ranges::all_of(round.enabled, std::identity()));
         for (int number = 1; number <= boardSize; ++number)
-            QVERIFY(round.indexOf(number) <= boardSize);  // distinct numbers, so each once
+            QVERIFY(round.indexOf(number) <= boardSize); // distinct numbers, so each once
     }
 
     void theLastClickShowsWholeSecondsAndTheScoreRoundedDown_data()
@@ -178,16 +181,23 @@ private slots:
         QTest::addColumn<float>("end");
         QTest::addColumn<QString>("seconds");
         QTest::addColumn<QString>("score");
-        QTest::newRow("10 points in 30 s") << 25 << 48 << 100.0f << 130.0f << "30" << "333";
-        QTest::newRow("-5 points in 30 s, floored below zero") << 25 << 51 << 100.0f << 130.0f << "30" << "-167";
-        QTest::newRow("250 points, readings rounded first") << 25 << 0 << 100.4f << 119.6f << "20" << "12500";
+        QTest::newRow("10 points in 30 s") << 25 << 48 << 100.0f << 130.0f << "30"
+                                           << "333";
+        QTest::newRow("-5 points in 30 s, floored below zero") << 25 << 51 << 100.0f << 130.0f << "30"
+                                                               << "-167";
+        QTest::newRow("250 points, readings rounded first") << 25 << 0 << 100.4f << 119.6f << "20"
+                                                            << "12500";
         QTest::newRow("halves to even: 100.5 reads 100, 101.5 reads 102") << 25 << 0 << 100.5f << 101.5f << "2"
-                                                                            << "125000";
-        QTest::newRow("perfect advanced round has 960 points") << 96 << 0 << 100.0f << 1100.0f << "1000" << "960";
-        QTest::newRow("across midnight") << 25 << 0 << 86390.0f << 10.0f << "20" << "12500";
-        QTest::newRow("equal readings count a whole day") << 25 << 0 << 500.0f << 500.3f << "86400" << "2";
+                                                                          << "125000";
+        QTest::newRow("perfect advanced round has 960 points") << 96 << 0 << 100.0f << 1100.0f << "1000"
+                                                               << "960";
+        QTest::newRow("across midnight") << 25 << 0 << 86390.0f << 10.0f << "20"
+                                         << "12500";
+        QTest::newRow("equal readings count a whole day") << 25 << 0 << 500.0f << 500.3f << "86400"
+                                                          << "2";
         // Regression: a start read as 86400 and a finish read as 0 divided the score by zero.
-        QTest::newRow("start read as 86400, finish as 0") << 25 << 0 << 86399.8f << 0.2f << "86400" << "2";
+        QTest::newRow("start read as 86400, finish as 0") << 25 << 0 << 86399.8f << 0.2f << "86400"
+                                                          << "2";
     }
 
     void theLastClickShowsWholeSecondsAndTheScoreRoundedDown()
@@ -210,9 +220,15 @@ private slots:
         QCOMPARE(round.log.contains("lblPoints=-5"), wrongClicks > 0);
         round.log.clear();
         round.click(boardSize);
-        const QStringList finish = {"disable " + QString::number(round.indexOf(boardSize)), "clock",
-                                    "lblNextSupport=時間", "lblNext=" + seconds, "lblPoints=" + score,
-                                    "hide fraNumbars", "show cmdAgain", "show cmdEnd", "roundFinished " + score};
+        const QStringList finish = {"disable " + QString::number(round.indexOf(boardSize)),
+                                    "clock",
+                                    "lblNextSupport=時間",
+                                    "lblNext=" + seconds,
+                                    "lblPoints=" + score,
+                                    "hide fraNumbars",
+                                    "show cmdAgain",
+                                    "show cmdEnd",
+                                    "roundFinished " + score};
         QCOMPARE(round.log, finish);
     }
 };

@@ -12,8 +12,8 @@
 namespace lumora::test {
 
 // Distinct values in every member, so a partial load shows which members it changed.
-inline const HighScoreTable kPrevious{FieldValue::number(1), FieldValue::text("old1"), FieldValue::number(2),
-                                      FieldValue::text("old2"), 3, "old3"};
+inline const HighScoreTable kPrevious{
+    FieldValue::number(1), FieldValue::text("old1"), FieldValue::number(2), FieldValue::text("old2"), 3, "old3"};
 inline const QByteArray kResetLine = "0,\" \",0,\" \",0,\" \"\r\n";
 
 // Points the high-score file into a folder of a fresh temporary one while it lives, so no test
@@ -22,7 +22,11 @@ inline const QByteArray kResetLine = "0,\" \",0,\" \",0,\" \"\r\n";
 class TempHighScoreFile
 {
 public:
-    TempHighScoreFile() : m_previous(HighScoreFile()) { setHighScoreFileOverride(path()); }
+    TempHighScoreFile()
+        : m_previous(HighScoreFile())
+    {
+        setHighScoreFileOverride(path());
+    }
     ~TempHighScoreFile() { setHighScoreFileOverride(m_previous); }
 
     QString folder() const { return m_dir.filePath(QStringLiteral("data")); }

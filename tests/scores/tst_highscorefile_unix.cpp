@@ -17,7 +17,9 @@ namespace {
 
 int typeAt(const QString &path)
 {
-    struct stat info {};
+    struct stat info
+    {
+    };
     return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & S_IFMT) : 0;
 }
 
@@ -56,10 +58,10 @@ private slots:
     // put a regular file in the device's place.
     void nothingButARegularFileIsReadOrReplaced_data()
     {
-        QTest::addColumn<QString>("at");  // the score file, or its lock
+        QTest::addColumn<QString>("at"); // the score file, or its lock
         QTest::addColumn<int>("type");
-        QTest::addColumn<bool>("linked");  // the path is a link to the thing
-        QTest::addColumn<QString>("reason");  // empty: a regular file, written through the link
+        QTest::addColumn<bool>("linked");    // the path is a link to the thing
+        QTest::addColumn<QString>("reason"); // empty: a regular file, written through the link
         const QString pipe = notARegularFileText(FileKind::Pipe), folder = notARegularFileText(FileKind::Folder);
         QTest::newRow("a FIFO") << "file" << S_IFIFO << false << pipe;
         QTest::newRow("a link to a FIFO") << "file" << S_IFIFO << true << pipe;
@@ -89,11 +91,12 @@ private slots:
         HighScoreTable loaded = test::kPrevious;
         LoadHighScores(loaded);
         QCOMPARE(loaded, test::kPrevious);
-        const SaveResult record = UpdateHighScores(loaded, resetAll);  // with the lock, as a record saves
-        const SaveResult clear = SaveHighScores(resetHighScoreFields());  // without it, as Clear saves
+        const SaveResult record = UpdateHighScores(loaded, resetAll);    // with the lock, as a record saves
+        const SaveResult clear = SaveHighScores(resetHighScoreFields()); // without it, as Clear saves
         const QString told = u"（"_s + reason + u"）。"_s;
         QVERIFY2(reason.isEmpty() ? record.saved() : record.reason.endsWith(told), qPrintable(record.reason));
-        QVERIFY2(reason.isEmpty() || at == "lock" ? clear.saved() : clear.reason.endsWith(told), qPrintable(clear.reason));
+        QVERIFY2(reason.isEmpty() || at == "lock" ? clear.saved() : clear.reason.endsWith(told),
+                 qPrintable(clear.reason));
         QCOMPARE(typeAt(thing), type);
         QCOMPARE(typeAt(path), linked ? int(S_IFLNK) : type);
         if (reason.isEmpty())

@@ -25,7 +25,7 @@ private slots:
         QTest::addColumn<DWORD>("sharing");  // of a handle that holds the file
         QTest::addColumn<int>("heldMs");     // -1: for good
         QTest::addColumn<QString>("at");     // what stands at the path
-        QTest::addColumn<QString>("reason");  // empty: saved
+        QTest::addColumn<QString>("reason"); // empty: saved
         const QString denied = u"書き込む権限がありません"_s;
         QTest::newRow("held without sharing for 300 ms") << DWORD(0) << 300 << "file" << QString();
         QTest::newRow("held without sharing for good") << DWORD(0) << -1 << "file" << denied;
@@ -43,18 +43,24 @@ private slots:
         QVERIFY(at == "folder" ? QDir().mkpath(file.path()) : (file.write(test::kResetLine), true));
         const std::wstring path = QDir::toNativeSeparators(file.path()).toStdWString();
         QVERIFY(at != "read-only" || SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
-        const HANDLE hold = CreateFileW(path.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-        std::jthread letGo([&] { heldMs >= 0 && (std::this_thread::sleep_for(std::chrono::milliseconds(heldMs)), CloseHandle(hold)); });
+        const HANDLE hold = CreateFileW(path.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING,
+                                        FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        std::jthread letGo([&] {
+            heldMs >= 0 && (std::this_thread::sleep_for(std::chrono::milliseconds(heldMs)), CloseHandle(hold));
+        });
         const QDeadlineTimer bound(3 * kMomentaryRetryMs);
         const SaveResult save = SaveHighScores(test::kPrevious.fields());
         const bool inTime = !bound.hasExpired();
         letGo.join();
         if (heldMs < 0)
             CloseHandle(hold);
-        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);  // so that the folder can go
+        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL); // so that the folder can go
         QVERIFY(inTime);
         QCOMPARE(save.reason, reason.isEmpty() ? QString() : u"ファイルに書き込めません（"_s + reason + u"）。"_s);
-        QCOMPARE(file.bytes(), reason.isEmpty() ? encodeHighScoreLine(test::kPrevious.fields()).bytes : at == "folder" ? ""_ba : test::kResetLine);
+        QCOMPARE(file.bytes(),
+                 reason.isEmpty()     ? encodeHighScoreLine(test::kPrevious.fields()).bytes
+                     : at == "folder" ? ""_ba
+                                      : test::kResetLine);
         QCOMPARE(QDir(file.folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"LumoraHigh.Dll"});
     }
 };

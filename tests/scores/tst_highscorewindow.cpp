@@ -45,8 +45,8 @@ private slots:
         frmFirst().menHigh_Click();
         test::verifyOwnedBy(frmHighScore(), frmFirst());
         QStringList shown;
-        for (const char *label : {"lblFirstName", "lblFirstPoint", "lblSecondName", "lblSecondPoint", "lblThirdName",
-                                  "lblThirdPoint"})
+        for (const char *label :
+             {"lblFirstName", "lblFirstPoint", "lblSecondName", "lblSecondPoint", "lblThirdName", "lblThirdPoint"})
             shown << frmHighScore().caption(label);
         QCOMPARE(shown, (QStringList{u"森野　太郎～"_s, "12500", "<img src=/x.png>", "2", "&amp;", "3"}));
         for (const QLabel *label : frmHighScore().findChildren<QLabel *>())
@@ -82,7 +82,7 @@ private slots:
             dialog->reject();
         });
         frmFirst().showForm();
-        frmThird().showForm();  // the active window, which does not ask
+        frmThird().showForm(); // the active window, which does not ask
         reader.start(10);
         ui::dialogs().messageBox(&frmFirst(), u"x"_s, ui::MessageButtons::YesNo, QString());
         const std::optional<QString> typed = ui::dialogs().inputBox(&frmFirst(), u"x"_s, QString());
@@ -98,7 +98,7 @@ private slots:
     void clearAsksAndResetsOnlyAfterYes_data()
     {
         QTest::addColumn<bool>("yes");
-        QTest::addColumn<QString>("shown");  // 初級's score once the window is loaded again
+        QTest::addColumn<QString>("shown"); // 初級's score once the window is loaded again
         QTest::newRow("yes") << true << "0";
         QTest::newRow("no") << false << "900";
     }
@@ -114,7 +114,7 @@ private slots:
         dialogs.messageAnswers.push_back(yes ? ui::MessageAnswer::Yes : ui::MessageAnswer::No);
         frmFirst().showForm();
         frmFirst().menHigh_Click();
-        file.write("900,\"cd\",,,0,\"\"\r\n"_ba);  // another copy of the game saved meanwhile
+        file.write("900,\"cd\",,,0,\"\"\r\n"_ba); // another copy of the game saved meanwhile
         const QWidget *asking = &frmHighScore();
 
         QTest::mouseClick(&frmHighScore().control("cmdClear"), Qt::LeftButton);
@@ -122,12 +122,13 @@ private slots:
         QCOMPARE(dialogs.messages.size(), std::size_t(1));
         QCOMPARE(dialogs.messages[0].owner, asking);
         test::verifyOwnedBy(frmHighScore(), frmFirst());
-        QCOMPARE(dialogs.messages[0].title + u'|' + dialogs.messages[0].prompt, u"確認|ハイスコアを消去してよろしいですか？"_s);
+        QCOMPARE(dialogs.messages[0].title + u'|' + dialogs.messages[0].prompt,
+                 u"確認|ハイスコアを消去してよろしいですか？"_s);
         QVERIFY(dialogs.warnings.empty());
         QVERIFY(frmHighScore().isVisible());
         QCOMPARE(frmHighScore().caption("lblFirstPoint"), shown);
         QVERIFY(!frmFirst().isEnabled());
-        QTest::mouseClick(&frmHighScore().control("cmdOK"), Qt::LeftButton);  // the window loaded anew
+        QTest::mouseClick(&frmHighScore().control("cmdOK"), Qt::LeftButton); // the window loaded anew
         QVERIFY(frmFirst().isEnabled());
     }
 

@@ -40,15 +40,16 @@ private slots:
 
     void onlyAStrictlyHigherScoreIsSavedWithTheNameAsTyped_data()
     {
-        QTest::addColumn<QByteArray>("file");  // null: no file
-        QTest::addColumn<QByteArray>("meanwhile");  // what another running copy saves after the load
+        QTest::addColumn<QByteArray>("file");      // null: no file
+        QTest::addColumn<QByteArray>("meanwhile"); // what another running copy saves after the load
         QTest::addColumn<int>("slot");
         QTest::addColumn<double>("points");
-        QTest::addColumn<QString>("answer");  // empty: the prompt cancelled; when refused, "ok" follows
-        QTest::addColumn<QByteArray>("saved");  // null: no record, the file stays as it was
+        QTest::addColumn<QString>("answer");   // empty: the prompt cancelled; when refused, "ok" follows
+        QTest::addColumn<QByteArray>("saved"); // null: no record, the file stays as it was
         QTest::addColumn<QString>("refusal");  // why the answer was refused and asked for again
         const auto row = [](const char *name, const QByteArray &file, int slot, double points, const QString &answer,
-                            const QByteArray &saved = {}, const QString &refusal = {}, const QByteArray &meanwhile = {}) {
+                            const QByteArray &saved = {}, const QString &refusal = {},
+                            const QByteArray &meanwhile = {}) {
             QTest::newRow(name) << file << meanwhile << slot << points << answer << saved << refusal;
         };
         const QByteArray stored = "830,\"a\",490,\"b\",960,\"c\"\r\n"_ba;
@@ -69,17 +70,30 @@ private slots:
             "5,\"me\",0,\" \",0,\"\"\r\n"_ba);
         // Names as typed, and their bytes: what input methods type where code page 932 holds the
         // character under another code is folded; a refused name is asked for again with the reason.
-        struct Typed { QString name; QByteArray bytes; QString refusal; };
-        const Typed names[] = {{u"\u301C"_s, "8160"}, {u"\u2014"_s, "815C"}, {u"\u00A6"_s, "FA55"}, {u"a,b"_s, "612C62"},
-            {QString(kMaxNameLength, u'漢'), QByteArray("8ABF").repeated(kMaxNameLength)},
-            {QString(kMaxNameLength + 1, u'あ'), "", u"名前は 32767 文字までです。"_s},
-            {"a\"b", "", u"名前に \" は使えません。"_s}, {"a\nb", "", u"名前に改行は使えません。"_s},
-            {u"a\tb"_s, "", kControl}, {u"a\u007Fb"_s, "", kControl}, {u"a\u0085"_s, "", kControl},
-            {u"森😀"_s, "", u"「😀」は名前に使えません。"_s}, {u"a¥b"_s, "", u"「¥」は名前に使えません。"_s}};
+        struct Typed
+        {
+            QString name;
+            QByteArray bytes;
+            QString refusal;
+        };
+        const Typed names[] = {{u"\u301C"_s, "8160"},
+                               {u"\u2014"_s, "815C"},
+                               {u"\u00A6"_s, "FA55"},
+                               {u"a,b"_s, "612C62"},
+                               {QString(kMaxNameLength, u'漢'), QByteArray("8ABF").repeated(kMaxNameLength)},
+                               {QString(kMaxNameLength + 1, u'あ'), "", u"名前は 32767 文字までです。"_s},
+                               {"a\"b", "", u"名前に \" は使えません。"_s},
+                               {"a\nb", "", u"名前に改行は使えません。"_s},
+                               {u"a\tb"_s, "", kControl},
+                               {u"a\u007Fb"_s, "", kControl},
+                               {u"a\u0085"_s, "", kControl},
+                               {u"森😀"_s, "", u"「😀」は名前に使えません。"_s},
+                               {u"a¥b"_s, "", u"「¥」は名前に使えません。"_s}};
         // A refused name is asked for again until the answer can be stored, folded as the first was.
         for (const auto &[name, bytes, refusal] : names)
             row(qPrintable(u"typed "_s + name.left(6).replace(u'\n', u'|')), {}, 1, 830, name,
-                "830,\""_ba + QByteArray::fromHex(refusal.isEmpty() ? bytes : QByteArray(kAfterRefusal)) + "\",,,0,\"\"\r\n"_ba,
+                "830,\""_ba + QByteArray::fromHex(refusal.isEmpty() ? bytes : QByteArray(kAfterRefusal))
+                    + "\",,,0,\"\"\r\n"_ba,
                 refusal);
     }
 
@@ -103,20 +117,21 @@ private slots:
         QStringList asked;
         for (const auto &input : m_dialogs.inputs)
             asked << input.title + u'|' + input.prompt;
-        QCOMPARE(asked, (saved.isNull()      ? QStringList()
-                         : refusal.isEmpty() ? QStringList{kTitle + kPrompt}
-                                             : QStringList{kTitle + kPrompt, kTitle + refusal + u'\n' + kPrompt,
-                                                           kTitle + u"「¥」は名前に使えません。\n"_s + kPrompt}));
+        QCOMPARE(asked,
+                 (saved.isNull()          ? QStringList()
+                      : refusal.isEmpty() ? QStringList{kTitle + kPrompt}
+                                          : QStringList{kTitle + kPrompt, kTitle + refusal + u'\n' + kPrompt,
+                                                        kTitle + u"「¥」は名前に使えません。\n"_s + kPrompt}));
         QCOMPARE(m_file->bytes(), saved.isNull() ? file : saved);
     }
 
     // Two copies at the name prompt of one level: the worse record, saved last, overwrote the better.
     void aBetterOrEqualRecordSavedMeanwhileByAnotherCopyStays()
     {
-        TryLoadHighScores();  // before either copy saves: the table holds no record
+        TryLoadHighScores(); // before either copy saves: the table holds no record
         m_dialogs.inputAnswers = {u"AAA"_s, u"BBB"_s, u"CCC"_s};
         QCOMPARE(CheckHighScore(1, 125000, m_dialogs, nullptr), RecordOutcome::Saved);
-        for (const double later : {125000.0, 62500.0})  // an equal one, a worse one
+        for (const double later : {125000.0, 62500.0}) // an equal one, a worse one
             QCOMPARE(CheckHighScore(1, later, m_dialogs, nullptr), RecordOutcome::BeatenMeanwhile);
         QCOMPARE(m_file->bytes(), "125000,\"AAA\",,,0,\"\"\r\n"_ba);
         QCOMPARE(m_dialogs.messages.size(), std::size_t(2));
@@ -133,9 +148,9 @@ private slots:
         m_dialogs.inputAnswers = {u"ab"_s};
         QCOMPARE(CheckHighScore(1, 830, m_dialogs, nullptr), RecordOutcome::SaveFailed);
         QCOMPARE(m_dialogs.warnings.size(), std::size_t(1));
-        QCOMPARE(m_dialogs.warnings[0].prompt, u"ハイスコアを保存できませんでした。\nファイル: "_s
-                                                 + QDir::toNativeSeparators(m_file->path())
-                                                 + u"\nほかのルモラ＋＋がファイルを使用中です。"_s);
+        QCOMPARE(m_dialogs.warnings[0].prompt,
+                 u"ハイスコアを保存できませんでした。\nファイル: "_s + QDir::toNativeSeparators(m_file->path())
+                     + u"\nほかのルモラ＋＋がファイルを使用中です。"_s);
         QCOMPARE(m_file->bytes(), QByteArray());
     }
 };

@@ -12,7 +12,7 @@ std::optional<WId> nativeOwner(QWidget &window)
 {
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         return std::nullopt;
-    QCoreApplication::processEvents();  // Qt sends its requests to the X server from the event loop
+    QCoreApplication::processEvents(); // Qt sends its requests to the X server from the event loop
     QProcess xprop;
     xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window.winId()), "WM_TRANSIENT_FOR"});
     xprop.waitForFinished();

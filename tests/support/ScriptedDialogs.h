@@ -14,7 +14,12 @@ namespace lumora::test {
 class ScriptedDialogs final : public ui::Dialogs
 {
 public:
-    struct Shown { QString prompt; QString title; const QWidget *owner = nullptr; };
+    struct Shown
+    {
+        QString prompt;
+        QString title;
+        const QWidget *owner = nullptr;
+    };
     std::vector<Shown> messages, inputs, warnings;
     std::deque<ui::MessageAnswer> messageAnswers;
     std::deque<std::optional<QString>> inputAnswers;

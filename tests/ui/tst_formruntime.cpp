@@ -21,8 +21,12 @@ ui::FormDesign twoButtons(bool secondShown)
 {
     ui::FormDesign design{.name = "frmTwoButtons", .clientWidth = 3000, .clientHeight = 1000};
     design.controls = {{.kind = ui::ControlKind::CommandButton, .name = "cmdFirst", .width = 900, .height = 400},
-                       {.kind = ui::ControlKind::CommandButton, .name = "cmdNext", .left = 1200, .width = 900,
-                        .height = 400, .visible = secondShown}};
+                       {.kind = ui::ControlKind::CommandButton,
+                        .name = "cmdNext",
+                        .left = 1200,
+                        .width = 900,
+                        .height = 400,
+                        .visible = secondShown}};
     return design;
 }
 
@@ -52,8 +56,9 @@ private slots:
         QTest::addColumn<Step>("step");
         QTest::addColumn<QString>("report");
         QTest::newRow("overflow") << Step([] { raise(ErrorCode::Overflow); }) << "実行時エラー '6':\n\nOverflow";
-        QTest::newRow("a control array without the element") << Step([] { frmTwoButtons().control("cmdNext", 2); })
-                                                        << "実行時エラー '340':\n\nControl array element does not exist";
+        QTest::newRow("a control array without the element")
+            << Step([] { frmTwoButtons().control("cmdNext", 2); })
+            << "実行時エラー '340':\n\nControl array element does not exist";
     }
 
     void anUntrappedErrorIsReportedOnceAndEndsTheProgram()
@@ -110,7 +115,8 @@ private slots:
         ui::Form form(design);
         QStringList clicked;
         for (const char *name : {"cmdFirst", "cmdNext"})
-            connect(&form.controlAs<QPushButton>(name), &QPushButton::clicked, this, [&clicked, name] { clicked << name; });
+            connect(&form.controlAs<QPushButton>(name), &QPushButton::clicked, this,
+                    [&clicked, name] { clicked << name; });
         form.showForm();
         QTest::keyClick(&form, Qt::Key_Return);
         QTest::keyClick(&form, Qt::Key_Escape);
@@ -121,10 +127,11 @@ private slots:
     // language, so an English Windows in English); where neither is, the stand-ins draw.
     void aFaceIsDrawnWhereInstalledByEitherNameAndByItsStandInElsewhere_data()
     {
-        QTest::addColumn<QStringList>("installed");  // empty: this machine's fonts
-        QTest::addColumn<QStringList>("drawn");      // the faces of mincho, pMincho and pGothic
+        QTest::addColumn<QStringList>("installed"); // empty: this machine's fonts
+        QTest::addColumn<QStringList>("drawn");     // the faces of mincho, pMincho and pGothic
         const QStringList standIns = {"IPAMincho", "IPAPMincho", "IPAPGothic"};
-        const QStringList japanese = {"ＭＳ 明朝", "ＭＳ Ｐ明朝", "ＭＳ Ｐゴシック"}, english = {"MS Mincho", "MS PMincho", "MS PGothic"};
+        const QStringList japanese = {"ＭＳ 明朝", "ＭＳ Ｐ明朝", "ＭＳ Ｐゴシック"},
+                          english = {"MS Mincho", "MS PMincho", "MS PGothic"};
         QTest::newRow("this machine") << QStringList() << standIns;
         QTest::newRow("the Japanese names") << japanese + standIns << japanese;
         QTest::newRow("only the English names") << english + standIns << english;
@@ -136,7 +143,8 @@ private slots:
         QFETCH(QStringList, drawn);
         const auto restore = qScopeGuard([] { ui::installFontSubstitutes(); });
         installed.isEmpty() ? ui::installFontSubstitutes() : ui::installFontSubstitutes(ui::kWindowsFaces, installed);
-        const QFont faces[] = {ui::toQFont(ui::fonts::mincho(9)), ui::toQFont(ui::fonts::pMincho(9)), ui::toQFont(ui::fonts::pGothic(9))};
+        const QFont faces[] = {ui::toQFont(ui::fonts::mincho(9)), ui::toQFont(ui::fonts::pMincho(9)),
+                               ui::toQFont(ui::fonts::pGothic(9))};
         for (int i = 0; i < 3; ++i)
             QCOMPARE(installed.isEmpty() ? QFontInfo(faces[i]).family() : faces[i].family(), drawn[i]);
         QCOMPARE(QFontInfo(QFont("ＭＳ 明朝")).family(), "IPAMincho");
@@ -145,7 +153,7 @@ private slots:
     // The windows' icon has an image at each size a desktop asks for at 100 to 200 % scaling.
     void theProgramIconHasAnImageAtEverySize()
     {
-        const QList<QSize> sizes{{16, 16}, {20, 20}, {22, 22}, {24, 24}, {32, 32},
+        const QList<QSize> sizes{{16, 16}, {20, 20}, {22, 22}, {24, 24},   {32, 32},
                                  {40, 40}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
         QCOMPARE(ui::programIcon().availableSizes(), sizes);
     }
