@@ -31,14 +31,15 @@ struct LevelParams
     int endTop;
 };
 
-// clang-format off: one level a row, in the order of the members above.
+// One level a row, in the order of the members above.
+// clang-format off
 inline constexpr std::array<LevelParams, 3> kLevels{{
-    {Level::Beginner, "frmFirst", "初級", "menFirst", 25, 5, 1, 4620, 5475, 360, 855, 2760, 4200, 4455, 4575, 360, 2640,
-     2280, 2640},
-    {Level::Intermediate, "frmSecond", "中級", "menSecond", 49, 7, 2, 6375, 7155, 240, 1695, 4440, 5880, 6135, 6255,
-     1200, 3360, 3120, 3360},
-    {Level::Advanced, "frmThird", "上級", "menThird", 96, 12, 3, 10620, 8040, 360, 855, 8400, 9840, 10425, 7095, 3360,
-     3960, 5280, 3960},
+    {Level::Beginner, "frmFirst", "初級", "menFirst", 25, 5, 1,
+     4620, 5475, 360, 855, 2760, 4200, 4455, 4575, 360, 2640, 2280, 2640},
+    {Level::Intermediate, "frmSecond", "中級", "menSecond", 49, 7, 2,
+     6375, 7155, 240, 1695, 4440, 5880, 6135, 6255, 1200, 3360, 3120, 3360},
+    {Level::Advanced, "frmThird", "上級", "menThird", 96, 12, 3,
+     10620, 8040, 360, 855, 8400, 9840, 10425, 7095, 3360, 3960, 5280, 3960},
 }};
 // clang-format on
 

@@ -51,7 +51,8 @@ void addRow(std::vector<ControlDesign> &controls, int wordIndex, const char *wor
 FormDesign highScoreDesign()
 {
     using namespace fonts;
-    // clang-format off: a design is a table, one control or menu entry a row.
+    // A design is a table, one control or menu entry a row.
+    // clang-format off
     FormDesign d;
     d.name = "frmHighScore";
     d.caption = "ルモラ＋＋　ハイスコア！";
@@ -62,25 +63,12 @@ FormDesign highScoreDesign()
     addRow(d.controls, 0, "初級", "lblFirstName", "森野　太郎", "lblFirstPoint", 120, kBeginnerColour);
     addRow(d.controls, 2, "中級", "lblSecondName", "川辺　次郎", "lblSecondPoint", 720, kIntermediateColour);
     addRow(d.controls, 1, "上級", "lblThirdName", "空木　三郎", "lblThirdPoint", 1320, kAdvancedColour);
-    d.controls.push_back({.kind = ControlKind::CommandButton,
-                          .name = "cmdClear",
-                          .caption = "&Clear",
-                          .left = 1080,
-                          .top = 1920,
-                          .width = 1815,
-                          .height = 495,
-                          .font = timesItalic(21.75),
+    d.controls.push_back({.kind = ControlKind::CommandButton, .name = "cmdClear", .caption = "&Clear",
+                          .left = 1080, .top = 1920, .width = 1815, .height = 495, .font = timesItalic(21.75),
                           .tabIndex = 10});
-    d.controls.push_back({.kind = ControlKind::CommandButton,
-                          .name = "cmdOK",
-                          .caption = "OK",
-                          .left = 5040,
-                          .top = 1920,
-                          .width = 1815,
-                          .height = 495,
-                          .font = timesItalic(21.75),
-                          .tabIndex = 9,
-                          .role = ButtonRole::Default});
+    d.controls.push_back({.kind = ControlKind::CommandButton, .name = "cmdOK", .caption = "OK",
+                          .left = 5040, .top = 1920, .width = 1815, .height = 495, .font = timesItalic(21.75),
+                          .tabIndex = 9, .role = ButtonRole::Default});
     // clang-format on
     return d;
 }

@@ -29,6 +29,7 @@ private slots:
 
     void theLevelWindowsOpenThemAndKeysCloseThem_data()
     {
+        // clang-format off
         QTest::addColumn<bool>("help");
         QTest::addColumn<QKeyCombination>("key");
         QTest::newRow("About, Return") << false << QKeyCombination(Qt::Key_Return);
@@ -36,6 +37,7 @@ private slots:
         // The viewer ignored the desktop's close keys.
         QTest::newRow("help, Escape") << true << QKeyCombination(Qt::Key_Escape);
         QTest::newRow("help, Ctrl+W") << true << (Qt::ControlModifier | Qt::Key_W);
+        // clang-format on
     }
 
     void theLevelWindowsOpenThemAndKeysCloseThem()
@@ -69,10 +71,12 @@ private slots:
 
     void helpThatCannotBeShownIsReportedAndTheProgramGoesOn_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("command");
         QTest::newRow("missing") << QStringLiteral("/nonexistent/lumora-help.html") << 9;
         QTest::newRow("a command other than 9 raises error 5") << QString(kLumoraHelpFile) << 1;
+        // clang-format on
     }
 
     void helpThatCannotBeShownIsReportedAndTheProgramGoesOn()

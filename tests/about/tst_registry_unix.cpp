@@ -23,9 +23,11 @@ private slots:
     // The registry that stands in for the Windows one names the first installed candidate.
     void linuxRegistry_data()
     {
-        QTest::addColumn<QStringList>("installed"); // in the candidates' order
+        // clang-format off
+        QTest::addColumn<QStringList>("installed");  // in the candidates' order
         QTest::newRow("every candidate") << LinuxRegistry::sysInfoPrograms();
         QTest::newRow("later candidates only") << LinuxRegistry::sysInfoPrograms().mid(1, 2);
+        // clang-format on
     }
 
     void linuxRegistry()

@@ -16,11 +16,13 @@ private slots:
     // Against Windows' own registry: the value written as an installer writes it, removed again.
     void windowsOwnRegistryIsRead_data()
     {
-        QTest::addColumn<QVariant>("stored"); // invalid: none
-        QTest::addColumn<QString>("read");    // null: GetKeyValue is false
+        // clang-format off
+        QTest::addColumn<QVariant>("stored");  // invalid: none
+        QTest::addColumn<QString>("read");     // null: GetKeyValue is false
         QTest::newRow("a text") << QVariant(R"(C:\T\info.exe)") << R"(C:\T\info.exe)";
         QTest::newRow("a number") << QVariant(10) << "&hA";
         QTest::newRow("none") << QVariant() << QString();
+        // clang-format on
     }
 
     void windowsOwnRegistryIsRead()

@@ -22,10 +22,11 @@ private slots:
 
     void getKeyValue_data()
     {
+        // clang-format off
         QTest::addColumn<uint>("type");
-        QTest::addColumn<QByteArray>("stored"); // under Test, Value
-        QTest::addColumn<QString>("asked");     // key, value
-        QTest::addColumn<QByteArray>("text");   // null: false, with the text emptied
+        QTest::addColumn<QByteArray>("stored");  // under Test, Value
+        QTest::addColumn<QString>("asked");      // key, value
+        QTest::addColumn<QByteArray>("text");    // null: false, with the text emptied
         QTest::addColumn<int>("error");
         const auto row = [](const char *name, uint type, const QByteArray &stored, const QByteArray &text,
                             int error = 0, const QString &asked = "Test,Value") {
@@ -39,6 +40,7 @@ private slots:
         row("missing value", REG_SZ, "abc", QByteArray(), 0, "Test,Other");
         row("value longer than the buffer", REG_SZ, QByteArray(1025, 'x'), QByteArray());
         row("value filling the buffer without a zero byte", REG_SZ, QByteArray(1024, 'x'), "as passed", 5);
+        // clang-format on
     }
 
     void getKeyValue()
@@ -65,17 +67,16 @@ private slots:
 
     void startSysInfo_data()
     {
-        QTest::addColumn<QString>("toolPath"); // null: no first key
-        QTest::addColumn<QString>("folder");   // null: no second key
-        QTest::addColumn<QString>("started");  // what was started, or tried
-        QTest::addColumn<bool>("unavailable"); // the message shown
-        QTest::newRow("the first key wins") << R"(C:\T\info.exe)"
-                                            << R"(C:\T)"
-                                            << R"(C:\T\info.exe)" << false;
-        QTest::newRow("a folder ending in \\") << QString() << R"(C:\T\)"
-                                               << R"(C:\T\\MSINFO32.EXE)" << false;
+        // clang-format off
+        QTest::addColumn<QString>("toolPath");  // null: no first key
+        QTest::addColumn<QString>("folder");    // null: no second key
+        QTest::addColumn<QString>("started");   // what was started, or tried
+        QTest::addColumn<bool>("unavailable");  // the message shown
+        QTest::newRow("the first key wins") << R"(C:\T\info.exe)" << R"(C:\T)" << R"(C:\T\info.exe)" << false;
+        QTest::newRow("a folder ending in \\") << QString() << R"(C:\T\)" << R"(C:\T\\MSINFO32.EXE)" << false;
         QTest::newRow("a folder without the tool") << QString() << R"(C:\Empty)" << QString() << true;
         QTest::newRow("an error reading the key") << QString(1024, u'x') << R"(C:\T)" << QString() << true;
+        // clang-format on
     }
 
     void startSysInfo()

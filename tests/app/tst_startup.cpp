@@ -19,6 +19,7 @@ private slots:
     // A key (or, without one, a click on the element) dismisses the splash for the level choice.
     void theSplashGoesOnACharacterKeyOrAClickOnMostOfIt_data()
     {
+        // clang-format off
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<QString>("element");
@@ -28,6 +29,7 @@ private slots:
         QTest::newRow("arrow") << int(Qt::Key_Left) << 0 << "" << false;
         QTest::newRow("click on the warning") << 0 << 0 << "lblWarning" << true;
         QTest::newRow("click on the version") << 0 << 0 << "lblVersion" << false;
+        // clang-format on
     }
 
     void theSplashGoesOnACharacterKeyOrAClickOnMostOfIt()
@@ -50,14 +52,13 @@ private slots:
 
     void choosingALevelLeavesExactlyThatLevelWindow_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("window");
-        QTest::newRow("beginner") << "cmdFirst"
-                                  << "frmFirst";
-        QTest::newRow("intermediate") << "cmdSecond"
-                                      << "frmSecond";
-        QTest::newRow("advanced") << "cmdThird"
-                                  << "frmThird";
+        QTest::newRow("beginner") << "cmdFirst" << "frmFirst";
+        QTest::newRow("intermediate") << "cmdSecond" << "frmSecond";
+        QTest::newRow("advanced") << "cmdThird" << "frmThird";
+        // clang-format on
     }
 
     void choosingALevelLeavesExactlyThatLevelWindow()

@@ -60,9 +60,11 @@ class InterruptedSaveTest : public QObject
 private slots:
     void aSaveKilledAtAnySystemCallLeavesTheOldFileOrTheNewOne_data()
     {
+        // clang-format off
         QTest::addColumn<bool>("hadFile");
         QTest::newRow("replacing the reset state") << true;
         QTest::newRow("writing the first file") << false;
+        // clang-format on
     }
 
     // Guards against a save that empties or cuts the player's file when the program dies mid-way,

@@ -44,17 +44,16 @@ private slots:
     // Each window's title, size and check mark, and one board button at the end of a row.
     void eachWindowHasItsTitleSizeCheckMarkAndGrid_data()
     {
+        // clang-format off
         QTest::addColumn<int>("level");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("checked");
         QTest::addColumn<int>("index");
         QTest::addColumn<QPoint>("twips");
-        QTest::newRow("beginner") << int(Level::Beginner) << "初級"
-                                  << "menFirst" << 5 << QPoint(3480, 240);
-        QTest::newRow("intermediate") << int(Level::Intermediate) << "中級"
-                                      << "menSecond" << 7 << QPoint(5160, 240);
-        QTest::newRow("advanced") << int(Level::Advanced) << "上級"
-                                  << "menThird" << 96 << QPoint(9360, 6120);
+        QTest::newRow("beginner") << int(Level::Beginner) << "初級" << "menFirst" << 5 << QPoint(3480, 240);
+        QTest::newRow("intermediate") << int(Level::Intermediate) << "中級" << "menSecond" << 7 << QPoint(5160, 240);
+        QTest::newRow("advanced") << int(Level::Advanced) << "上級" << "menThird" << 96 << QPoint(9360, 6120);
+        // clang-format on
     }
 
     void eachWindowHasItsTitleSizeCheckMarkAndGrid()
@@ -79,9 +78,11 @@ private slots:
     // hidden 終わる (the program ended).
     void spaceAfterStartOrAgainPressesNoHiddenButton_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("button");
         QTest::newRow("Start") << "cmdStart";
         QTest::newRow("もう一度") << "cmdAgain";
+        // clang-format on
     }
 
     void spaceAfterStartOrAgainPressesNoHiddenButton()
@@ -106,12 +107,14 @@ private slots:
     // Mid-round, F4 deals afresh and the entry for the window's own level changes nothing.
     void f4DealsAfreshAndTheOwnLevelEntryChangesNothing_data()
     {
+        // clang-format off
         QTest::addColumn<int>("level");
-        QTest::addColumn<QString>("entry"); // empty: F4
+        QTest::addColumn<QString>("entry");  // empty: F4
         QTest::newRow("F4") << int(Level::Intermediate) << "";
         QTest::newRow("初級's own entry") << int(Level::Beginner) << "menFirst";
         QTest::newRow("中級's own entry") << int(Level::Intermediate) << "menSecond";
         QTest::newRow("上級's own entry") << int(Level::Advanced) << "menThird";
+        // clang-format on
     }
 
     void f4DealsAfreshAndTheOwnLevelEntryChangesNothing()
@@ -148,11 +151,13 @@ private slots:
 
     void everyWayOutEndsTheProgramMidRound_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("way");
         QTest::newRow("close box") << "close";
         QTest::newRow("終わる") << "cmdEnd";
         QTest::newRow("Ctrl+Q") << "Ctrl+Q";
         QTest::newRow("Ctrl+Q with the About window beside") << "About";
+        // clang-format on
     }
 
     void everyWayOutEndsTheProgramMidRound()

@@ -100,6 +100,7 @@ class RoundTest : public QObject
 private slots:
     void stepsOutOfRangeOrTypeRaiseTheClassicError_data()
     {
+        // clang-format off
         using namespace checked;
         QTest::addColumn<Step>("step");
         QTest::addColumn<int>("error");
@@ -110,6 +111,7 @@ private slots:
         QTest::newRow("zero by zero is invalid") << Step([] { divide(0.0, 0.0); }) << 6;
         QTest::newRow("empty caption") << Step([] { numberValue(""); }) << 13;
         QTest::newRow("caption with a trailing letter") << Step([] { numberValue("1x"); }) << 13;
+        // clang-format on
     }
 
     void stepsOutOfRangeOrTypeRaiseTheClassicError()
@@ -121,12 +123,14 @@ private slots:
 
     void numbersShowAsPlainDigitsAndReadBack_data()
     {
+        // clang-format off
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("text");
         QTest::newRow("negative zero") << -0.0 << "0";
         QTest::newRow("wrong first click") << -5.0 << "-5";
         QTest::newRow("score without grouping") << 12500.0 << "12500";
         QTest::newRow("beyond exact integers, no exponent") << 1e20 << "100000000000000000000";
+        // clang-format on
     }
 
     void numbersShowAsPlainDigitsAndReadBack()
@@ -139,6 +143,7 @@ private slots:
 
     void startAndAgainDealEveryNumberOnceInOrderOfSteps_data()
     {
+        // clang-format off
         QTest::addColumn<int>("boardSize");
         QTest::addColumn<int>("rightClicks"); // after a start; -1: no start yet
         QTest::addColumn<bool>("again");
@@ -146,6 +151,7 @@ private slots:
         QTest::newRow("もう一度, ready") << 25 << -1 << true;
         QTest::newRow("もう一度, playing") << 25 << 3 << true;
         QTest::newRow("もう一度, finished") << 49 << 49 << true;
+        // clang-format on
     }
 
     void startAndAgainDealEveryNumberOnceInOrderOfSteps()
@@ -175,29 +181,24 @@ private slots:
 
     void theLastClickShowsWholeSecondsAndTheScoreRoundedDown_data()
     {
+        // clang-format off
         QTest::addColumn<int>("boardSize");
         QTest::addColumn<int>("wrongClicks");
         QTest::addColumn<float>("start");
         QTest::addColumn<float>("end");
         QTest::addColumn<QString>("seconds");
         QTest::addColumn<QString>("score");
-        QTest::newRow("10 points in 30 s") << 25 << 48 << 100.0f << 130.0f << "30"
-                                           << "333";
-        QTest::newRow("-5 points in 30 s, floored below zero") << 25 << 51 << 100.0f << 130.0f << "30"
-                                                               << "-167";
-        QTest::newRow("250 points, readings rounded first") << 25 << 0 << 100.4f << 119.6f << "20"
-                                                            << "12500";
+        QTest::newRow("10 points in 30 s") << 25 << 48 << 100.0f << 130.0f << "30" << "333";
+        QTest::newRow("-5 points in 30 s, floored below zero") << 25 << 51 << 100.0f << 130.0f << "30" << "-167";
+        QTest::newRow("250 points, readings rounded first") << 25 << 0 << 100.4f << 119.6f << "20" << "12500";
         QTest::newRow("halves to even: 100.5 reads 100, 101.5 reads 102") << 25 << 0 << 100.5f << 101.5f << "2"
-                                                                          << "125000";
-        QTest::newRow("perfect advanced round has 960 points") << 96 << 0 << 100.0f << 1100.0f << "1000"
-                                                               << "960";
-        QTest::newRow("across midnight") << 25 << 0 << 86390.0f << 10.0f << "20"
-                                         << "12500";
-        QTest::newRow("equal readings count a whole day") << 25 << 0 << 500.0f << 500.3f << "86400"
-                                                          << "2";
+                                                                            << "125000";
+        QTest::newRow("perfect advanced round has 960 points") << 96 << 0 << 100.0f << 1100.0f << "1000" << "960";
+        QTest::newRow("across midnight") << 25 << 0 << 86390.0f << 10.0f << "20" << "12500";
+        QTest::newRow("equal readings count a whole day") << 25 << 0 << 500.0f << 500.3f << "86400" << "2";
         // Regression: a start read as 86400 and a finish read as 0 divided the score by zero.
-        QTest::newRow("start read as 86400, finish as 0") << 25 << 0 << 86399.8f << 0.2f << "86400"
-                                                          << "2";
+        QTest::newRow("start read as 86400, finish as 0") << 25 << 0 << 86399.8f << 0.2f << "86400" << "2";
+        // clang-format on
     }
 
     void theLastClickShowsWholeSecondsAndTheScoreRoundedDown()

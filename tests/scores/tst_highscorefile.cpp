@@ -19,13 +19,15 @@ class HighScoreFileTest : public QObject
 private slots:
     void loadStoresEachFieldAsRead_data()
     {
-        QTest::addColumn<QByteArray>("bytes"); // null: no file
+        // clang-format off
+        QTest::addColumn<QByteArray>("bytes");  // null: no file
         QTest::addColumn<int>("fieldsRead");
         // The table as a save writes it: numbers bare, texts in quotes, empty fields as nothing.
         QTest::addColumn<QByteArray>("table");
         const QByteArray previous = "1,\"old1\",2,\"old2\",3,\"old3\""_ba;
         QTest::newRow("no file") << QByteArray() << 0 << previous;
-        QTest::newRow("only a score and a name") << "830,\"ab\"\r\n"_ba << 2 << "830,\"ab\",2,\"old2\",3,\"old3\""_ba;
+        QTest::newRow("only a score and a name")
+            << "830,\"ab\"\r\n"_ba << 2 << "830,\"ab\",2,\"old2\",3,\"old3\""_ba;
         QTest::newRow("empty fields") << ",,,,,\r\n"_ba << 6 << ",,,,0,\"\""_ba;
         QTest::newRow("six fields over lines ended by CR LF, LF and CR")
             << "830\r\n\"ab\"\n-7\r\"c d\"\r\n9,\"e\"\r\n"_ba << 6 << "830,\"ab\",-7,\"c d\",9,\"e\""_ba;
@@ -43,9 +45,11 @@ private slots:
         QTest::newRow("invalid and unassigned Shift_JIS bytes")
             << "1,\"\xff\x80\xa0\",2,\x81\x7f\x88\x88,3,\"\x81\""_ba << 6
             << "1,\"\xff\x80\xa0\",2,\"\x81\x45\x81\x45\",3,\"\x81\x45\""_ba;
-        QTest::newRow("NUL bytes") << "1,\"a\0b\",2\0,\"\0\",3,\"c\""_ba << 6 << "1,\"a\0b\",\"2\0\",\"\0\",3,\"c\""_ba;
+        QTest::newRow("NUL bytes")
+            << "1,\"a\0b\",2\0,\"\0\",3,\"c\""_ba << 6 << "1,\"a\0b\",\"2\0\",\"\0\",3,\"c\""_ba;
         QTest::newRow("an unterminated quote runs to the end")
             << "1,\"ab,2\r\n"_ba << 2 << "1,\"ab,2\r\n\",2,\"old2\",3,\"old3\""_ba;
+        // clang-format on
     }
 
     void loadStoresEachFieldAsRead()
@@ -72,23 +76,21 @@ private slots:
     // and nothing is ever written as a look-alike.
     void codePage932IsWindowsOwn_data()
     {
-        QTest::addColumn<QByteArray>("bytes"); // null: the text cannot be written
+        // clang-format off
+        QTest::addColumn<QByteArray>("bytes");  // null: the text cannot be written
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("ways"); // "both", "read" or "write"
+        QTest::addColumn<QString>("ways");  // "both", "read" or "write"
         QTest::newRow("control bytes as themselves") << "\x1a\x1c\x7f"_ba << u"\u001A\u001C\u007F"_s << "both";
-        QTest::newRow("single bytes glibc lacks")
-            << "\x80\xa0\xfd\xfe\xff"_ba << u"\u0080\uF8F0\uF8F1\uF8F2\uF8F3"_s << "both";
+        QTest::newRow("single bytes glibc lacks") << "\x80\xa0\xfd\xfe\xff"_ba << u"\u0080\uF8F0\uF8F1\uF8F2\uF8F3"_s << "both";
         QTest::newRow("katakana, user-defined, NEC and IBM rows")
             << "\xb1\xdf\xf0\x40\x87\x40\xfa\x40\xfa\x5c"_ba << u"\uFF71\uFF9F\uE000\u2460\u2170\u7E8A"_s << "both";
-        QTest::newRow("duplicates written as Windows picks")
-            << "\x81\xe0\x81\xca\x87\x54"_ba << u"\u2252\uFFE2\u2160"_s << "write";
-        QTest::newRow("duplicates read") << "\x87\x90\xee\xf9\xee\xef\xed\x40"_ba << u"\u2252\uFFE2\u2170\u7E8A"_s
-                                         << "read";
+        QTest::newRow("duplicates written as Windows picks") << "\x81\xe0\x81\xca\x87\x54"_ba << u"\u2252\uFFE2\u2160"_s << "write";
+        QTest::newRow("duplicates read") << "\x87\x90\xee\xf9\xee\xef\xed\x40"_ba << u"\u2252\uFFE2\u2170\u7E8A"_s << "read";
         QTest::newRow("no character, a bad partner, a NUL, a lead byte cut off")
             << "\x88\x88\x81\x20\x81\x00\x41\x81"_ba << u"・・・\0A・"_s << "read";
-        for (const QString &refused :
-             {u"¥"_s, u"\u2014"_s, u"\u203E"_s, u"\uF86F"_s, u"\uFFFD"_s, QString(QChar(0xD800)), u"😀"_s})
+        for (const QString &refused : {u"¥"_s, u"\u2014"_s, u"\u203E"_s, u"\uF86F"_s, u"\uFFFD"_s, QString(QChar(0xD800)), u"😀"_s})
             QTest::newRow(qPrintable(u"refused "_s + refused)) << QByteArray() << refused << "write";
+        // clang-format on
     }
 
     void codePage932IsWindowsOwn()
@@ -108,12 +110,13 @@ private slots:
     // went, its VirtualStore copy, and come back from there.
     void windowsRecordsLiveWhereTheOldGameKeptThem_data()
     {
+        // clang-format off
         QTest::addColumn<WindowsPlaces>("places");
         QTest::addColumn<QString>("loadAndSave");
         QTest::newRow("neither: the copy is made") << WindowsPlaces{"fixed", "copy", false, false} << "fixed copy";
         QTest::newRow("the fixed place writable") << WindowsPlaces{"fixed", "copy", false, true} << "fixed fixed";
-        QTest::newRow("the copy exists, the fixed place writable")
-            << WindowsPlaces{"fixed", "copy", true, true} << "copy copy";
+        QTest::newRow("the copy exists, the fixed place writable") << WindowsPlaces{"fixed", "copy", true, true} << "copy copy";
+        // clang-format on
     }
 
     void windowsRecordsLiveWhereTheOldGameKeptThem()

@@ -39,12 +39,14 @@ class HighScoreFileUnixTest : public QObject
 private slots:
     void commonSystemReasonsAreToldInJapanese_data()
     {
+        // clang-format off
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("reason");
         QTest::newRow("no such folder") << ENOENT << u"フォルダーが見つかりません"_s;
         QTest::newRow("no permission") << EACCES << u"書き込む権限がありません"_s;
         QTest::newRow("a full disk") << ENOSPC << u"ディスクの空き領域が足りません"_s;
         QTest::newRow("any other, in the system's words") << ENOTDIR << qt_error_string(ENOTDIR);
+        // clang-format on
     }
 
     void commonSystemReasonsAreToldInJapanese()
@@ -58,10 +60,11 @@ private slots:
     // put a regular file in the device's place.
     void nothingButARegularFileIsReadOrReplaced_data()
     {
-        QTest::addColumn<QString>("at"); // the score file, or its lock
+        // clang-format off
+        QTest::addColumn<QString>("at");  // the score file, or its lock
         QTest::addColumn<int>("type");
-        QTest::addColumn<bool>("linked");    // the path is a link to the thing
-        QTest::addColumn<QString>("reason"); // empty: a regular file, written through the link
+        QTest::addColumn<bool>("linked");  // the path is a link to the thing
+        QTest::addColumn<QString>("reason");  // empty: a regular file, written through the link
         const QString pipe = notARegularFileText(FileKind::Pipe), folder = notARegularFileText(FileKind::Folder);
         QTest::newRow("a FIFO") << "file" << S_IFIFO << false << pipe;
         QTest::newRow("a link to a FIFO") << "file" << S_IFIFO << true << pipe;
@@ -69,6 +72,7 @@ private slots:
         QTest::newRow("a link to a folder") << "file" << S_IFDIR << true << folder;
         QTest::newRow("a FIFO at the lock") << "lock" << S_IFIFO << false << pipe;
         QTest::newRow("a link to a regular file") << "file" << S_IFREG << true << QString();
+        // clang-format on
     }
 
     void nothingButARegularFileIsReadOrReplaced()

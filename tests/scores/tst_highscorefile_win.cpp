@@ -22,15 +22,17 @@ private slots:
     // Each refusal is told in Japanese; a file held for a moment, as a scanner holds it, is saved once let go.
     void windowsRefusalsAreToldInJapaneseAndAMomentsHoldIsWaitedOut_data()
     {
+        // clang-format off
         QTest::addColumn<DWORD>("sharing");  // of a handle that holds the file
         QTest::addColumn<int>("heldMs");     // -1: for good
         QTest::addColumn<QString>("at");     // what stands at the path
-        QTest::addColumn<QString>("reason"); // empty: saved
+        QTest::addColumn<QString>("reason");  // empty: saved
         const QString denied = u"書き込む権限がありません"_s;
         QTest::newRow("held without sharing for 300 ms") << DWORD(0) << 300 << "file" << QString();
         QTest::newRow("held without sharing for good") << DWORD(0) << -1 << "file" << denied;
         QTest::newRow("a read-only file") << DWORD(0) << 0 << "read-only" << denied;
         QTest::newRow("a folder") << DWORD(0) << 0 << "folder" << notARegularFileText(FileKind::Folder);
+        // clang-format on
     }
 
     void windowsRefusalsAreToldInJapaneseAndAMomentsHoldIsWaitedOut()

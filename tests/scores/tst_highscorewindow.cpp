@@ -97,10 +97,12 @@ private slots:
 
     void clearAsksAndResetsOnlyAfterYes_data()
     {
+        // clang-format off
         QTest::addColumn<bool>("yes");
-        QTest::addColumn<QString>("shown"); // 初級's score once the window is loaded again
+        QTest::addColumn<QString>("shown");  // 初級's score once the window is loaded again
         QTest::newRow("yes") << true << "0";
         QTest::newRow("no") << false << "900";
+        // clang-format on
     }
 
     void clearAsksAndResetsOnlyAfterYes()
@@ -134,9 +136,11 @@ private slots:
 
     void leavingEnablesAllThreeLevelWindowsLoadingTheMissingOnesHidden_data()
     {
+        // clang-format off
         QTest::addColumn<bool>("byTitleBar");
         QTest::newRow("OK") << false;
         QTest::newRow("the title bar's close") << true;
+        // clang-format on
     }
 
     void leavingEnablesAllThreeLevelWindowsLoadingTheMissingOnesHidden()

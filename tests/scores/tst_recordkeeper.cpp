@@ -40,16 +40,16 @@ private slots:
 
     void onlyAStrictlyHigherScoreIsSavedWithTheNameAsTyped_data()
     {
-        QTest::addColumn<QByteArray>("file");      // null: no file
-        QTest::addColumn<QByteArray>("meanwhile"); // what another running copy saves after the load
+        // clang-format off
+        QTest::addColumn<QByteArray>("file");  // null: no file
+        QTest::addColumn<QByteArray>("meanwhile");  // what another running copy saves after the load
         QTest::addColumn<int>("slot");
         QTest::addColumn<double>("points");
-        QTest::addColumn<QString>("answer");   // empty: the prompt cancelled; when refused, "ok" follows
-        QTest::addColumn<QByteArray>("saved"); // null: no record, the file stays as it was
+        QTest::addColumn<QString>("answer");  // empty: the prompt cancelled; when refused, "ok" follows
+        QTest::addColumn<QByteArray>("saved");  // null: no record, the file stays as it was
         QTest::addColumn<QString>("refusal");  // why the answer was refused and asked for again
         const auto row = [](const char *name, const QByteArray &file, int slot, double points, const QString &answer,
-                            const QByteArray &saved = {}, const QString &refusal = {},
-                            const QByteArray &meanwhile = {}) {
+                            const QByteArray &saved = {}, const QString &refusal = {}, const QByteArray &meanwhile = {}) {
             QTest::newRow(name) << file << meanwhile << slot << points << answer << saved << refusal;
         };
         const QByteArray stored = "830,\"a\",490,\"b\",960,\"c\"\r\n"_ba;
@@ -70,31 +70,19 @@ private slots:
             "5,\"me\",0,\" \",0,\"\"\r\n"_ba);
         // Names as typed, and their bytes: what input methods type where code page 932 holds the
         // character under another code is folded; a refused name is asked for again with the reason.
-        struct Typed
-        {
-            QString name;
-            QByteArray bytes;
-            QString refusal;
-        };
-        const Typed names[] = {{u"\u301C"_s, "8160"},
-                               {u"\u2014"_s, "815C"},
-                               {u"\u00A6"_s, "FA55"},
-                               {u"a,b"_s, "612C62"},
-                               {QString(kMaxNameLength, u'漢'), QByteArray("8ABF").repeated(kMaxNameLength)},
-                               {QString(kMaxNameLength + 1, u'あ'), "", u"名前は 32767 文字までです。"_s},
-                               {"a\"b", "", u"名前に \" は使えません。"_s},
-                               {"a\nb", "", u"名前に改行は使えません。"_s},
-                               {u"a\tb"_s, "", kControl},
-                               {u"a\u007Fb"_s, "", kControl},
-                               {u"a\u0085"_s, "", kControl},
-                               {u"森😀"_s, "", u"「😀」は名前に使えません。"_s},
-                               {u"a¥b"_s, "", u"「¥」は名前に使えません。"_s}};
+        struct Typed { QString name; QByteArray bytes; QString refusal; };
+        const Typed names[] = {{u"\u301C"_s, "8160"}, {u"\u2014"_s, "815C"}, {u"\u00A6"_s, "FA55"}, {u"a,b"_s, "612C62"},
+            {QString(kMaxNameLength, u'漢'), QByteArray("8ABF").repeated(kMaxNameLength)},
+            {QString(kMaxNameLength + 1, u'あ'), "", u"名前は 32767 文字までです。"_s},
+            {"a\"b", "", u"名前に \" は使えません。"_s}, {"a\nb", "", u"名前に改行は使えません。"_s},
+            {u"a\tb"_s, "", kControl}, {u"a\u007Fb"_s, "", kControl}, {u"a\u0085"_s, "", kControl},
+            {u"森😀"_s, "", u"「😀」は名前に使えません。"_s}, {u"a¥b"_s, "", u"「¥」は名前に使えません。"_s}};
         // A refused name is asked for again until the answer can be stored, folded as the first was.
         for (const auto &[name, bytes, refusal] : names)
             row(qPrintable(u"typed "_s + name.left(6).replace(u'\n', u'|')), {}, 1, 830, name,
-                "830,\""_ba + QByteArray::fromHex(refusal.isEmpty() ? bytes : QByteArray(kAfterRefusal))
-                    + "\",,,0,\"\"\r\n"_ba,
+                "830,\""_ba + QByteArray::fromHex(refusal.isEmpty() ? bytes : QByteArray(kAfterRefusal)) + "\",,,0,\"\"\r\n"_ba,
                 refusal);
+        // clang-format on
     }
 
     void onlyAStrictlyHigherScoreIsSavedWithTheNameAsTyped()

@@ -53,12 +53,13 @@ private slots:
 
     void anUntrappedErrorIsReportedOnceAndEndsTheProgram_data()
     {
+        // clang-format off
         QTest::addColumn<Step>("step");
         QTest::addColumn<QString>("report");
         QTest::newRow("overflow") << Step([] { raise(ErrorCode::Overflow); }) << "実行時エラー '6':\n\nOverflow";
-        QTest::newRow("a control array without the element")
-            << Step([] { frmTwoButtons().control("cmdNext", 2); })
-            << "実行時エラー '340':\n\nControl array element does not exist";
+        QTest::newRow("a control array without the element") << Step([] { frmTwoButtons().control("cmdNext", 2); })
+                                                        << "実行時エラー '340':\n\nControl array element does not exist";
+        // clang-format on
     }
 
     void anUntrappedErrorIsReportedOnceAndEndsTheProgram()
@@ -80,11 +81,13 @@ private slots:
     // A hidden button kept the focus and still took Space.
     void aHiddenOrDisabledButtonHandsTheFocusOn_data()
     {
+        // clang-format off
         QTest::addColumn<bool>("hide");
         QTest::addColumn<bool>("nextShown");
         QTest::newRow("hidden, to the next button") << true << true;
         QTest::newRow("hidden, to the window") << true << false;
         QTest::newRow("disabled, to the window") << false << false;
+        // clang-format on
     }
 
     void aHiddenOrDisabledButtonHandsTheFocusOn()
@@ -127,14 +130,15 @@ private slots:
     // language, so an English Windows in English); where neither is, the stand-ins draw.
     void aFaceIsDrawnWhereInstalledByEitherNameAndByItsStandInElsewhere_data()
     {
-        QTest::addColumn<QStringList>("installed"); // empty: this machine's fonts
-        QTest::addColumn<QStringList>("drawn");     // the faces of mincho, pMincho and pGothic
+        // clang-format off
+        QTest::addColumn<QStringList>("installed");  // empty: this machine's fonts
+        QTest::addColumn<QStringList>("drawn");      // the faces of mincho, pMincho and pGothic
         const QStringList standIns = {"IPAMincho", "IPAPMincho", "IPAPGothic"};
-        const QStringList japanese = {"ＭＳ 明朝", "ＭＳ Ｐ明朝", "ＭＳ Ｐゴシック"},
-                          english = {"MS Mincho", "MS PMincho", "MS PGothic"};
+        const QStringList japanese = {"ＭＳ 明朝", "ＭＳ Ｐ明朝", "ＭＳ Ｐゴシック"}, english = {"MS Mincho", "MS PMincho", "MS PGothic"};
         QTest::newRow("this machine") << QStringList() << standIns;
         QTest::newRow("the Japanese names") << japanese + standIns << japanese;
         QTest::newRow("only the English names") << english + standIns << english;
+        // clang-format on
     }
 
     void aFaceIsDrawnWhereInstalledByEitherNameAndByItsStandInElsewhere()
