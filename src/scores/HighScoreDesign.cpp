@@ -14,36 +14,18 @@ void addRow(std::vector<ControlDesign> &controls, int wordIndex, const char *wor
             const char *nameCaption, const char *pointLabel, int top, Rgb colour)
 {
     using namespace fonts;
-    controls.push_back({.kind = ControlKind::Label,
-                        .name = "Label1",
-                        .index = wordIndex,
-                        .caption = word,
-                        .left = 120,
-                        .top = top,
-                        .width = 1215,
-                        .height = 495,
-                        .font = pMincho(26.25),
+    // A design is a table, one control a row.
+    // clang-format off
+    controls.push_back({.kind = ControlKind::Label, .name = "Label1", .index = wordIndex, .caption = word,
+                        .left = 120, .top = top, .width = 1215, .height = 495, .font = pMincho(26.25),
                         .foreColor = colour});
-    controls.push_back({.kind = ControlKind::Label,
-                        .name = nameLabel,
-                        .caption = nameCaption,
-                        .left = 1440,
-                        .top = top,
-                        .width = 3495,
-                        .height = 555,
-                        .font = mincho(24),
-                        .foreColor = colour,
-                        .alignment = Alignment::Center});
-    controls.push_back({.kind = ControlKind::Label,
-                        .name = pointLabel,
-                        .caption = "123123",
-                        .left = 5040,
-                        .top = top,
-                        .width = 1815,
-                        .height = 555,
-                        .font = timesItalic(24),
-                        .foreColor = colour,
-                        .alignment = Alignment::Right});
+    controls.push_back({.kind = ControlKind::Label, .name = nameLabel, .caption = nameCaption,
+                        .left = 1440, .top = top, .width = 3495, .height = 555, .font = mincho(24),
+                        .foreColor = colour, .alignment = Alignment::Center});
+    controls.push_back({.kind = ControlKind::Label, .name = pointLabel, .caption = "123123",
+                        .left = 5040, .top = top, .width = 1815, .height = 555, .font = timesItalic(24),
+                        .foreColor = colour, .alignment = Alignment::Right});
+    // clang-format on
 }
 
 } // namespace
