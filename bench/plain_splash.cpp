@@ -1,5 +1,5 @@
 // The floor for start-up: the game's splash written by hand in plain Qt, with the same faces,
-// sizes, colours, texts and icon, and the labels sized to their text.
+// sizes, colours, texts and picture, and the labels sized to their text.
 #include <QApplication>
 #include <QGroupBox>
 #include <QIcon>
@@ -31,10 +31,8 @@ QLabel *label(const QString &text, const QString &family, int pixelSize, QColor 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QIcon icon;
-    for (const int size : {16, 20, 22, 24, 32, 40, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/lumora-%1.png").arg(size), QSize(size, size));
-    QApplication::setWindowIcon(icon);
+    // One large image, as a plain program sets its icon; Qt scales it down where a smaller one is asked.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/lumora-256.png")));
 
     QWidget window(nullptr, Qt::Window | Qt::CustomizeWindowHint);
     QFont font(QStringLiteral("IPAPGothic"));
