@@ -154,12 +154,19 @@ private slots:
         QCOMPARE(QFontInfo(QFont("ＭＳ 明朝")).family(), "IPAMincho");
     }
 
-    // The windows' icon has an image at each size a desktop asks for at 100 to 200 % scaling.
-    void theProgramIconHasAnImageAtEverySize()
+    // The windows' icon draws each size a desktop asks for at 100 to 200 % scaling from its own
+    // image, not from a larger or a smaller one; others are scaled down, never up.
+    void theProgramIconDrawsEverySizeFromItsOwnImage()
     {
-        const QList<QSize> sizes{{16, 16}, {20, 20}, {22, 22}, {24, 24},   {32, 32},
-                                 {40, 40}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
-        QCOMPARE(ui::programIcon().availableSizes(), sizes);
+        const QIcon icon = ui::programIcon();
+        const auto image = [](const QPixmap &pixmap) {
+            return pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+        };
+        for (const int side : {16, 20, 22, 24, 32, 40, 48, 64, 128, 256})
+            QCOMPARE(image(icon.pixmap(side)), image(QPixmap(QStringLiteral(":/icons/lumora-%1.png").arg(side))));
+        QCOMPARE(icon.pixmap(28).size(), QSize(28, 28));
+        QCOMPARE(icon.pixmap(512).size(), QSize(256, 256));
+        QCOMPARE(icon.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {256, 256}}));
     }
 };
 
