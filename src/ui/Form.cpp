@@ -218,7 +218,8 @@ void Form::passFocusOn(QWidget &control)
     if ((focus && focus != &control) || (control.isVisibleTo(this) && control.isEnabledTo(this)))
         return;
     for (QWidget *next = control.nextInFocusChain(); next != &control; next = next->nextInFocusChain()) {
-        if (isAncestorOf(next) && (next->focusPolicy() & Qt::TabFocus) && next->isVisibleTo(this)
+        // The focus policy first: it is a field, while isAncestorOf walks up the parents.
+        if ((next->focusPolicy() & Qt::TabFocus) && isAncestorOf(next) && next->isVisibleTo(this)
             && next->isEnabledTo(this)) {
             next->setFocus(Qt::TabFocusReason);
             return;
