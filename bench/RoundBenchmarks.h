@@ -83,10 +83,8 @@ void fullRound(benchmark::State &state)
         board.deal();
         board.prepareClicks();
         state.ResumeTiming();
-        for (int number = 1; number <= kBoardSize; ++number) {
-            board.click(number);
-            board.settle();
-        }
+        for (int number = 1; number <= kBoardSize; ++number)
+            clickAndSettle(board, number);
     }
 }
 
