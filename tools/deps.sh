@@ -24,16 +24,14 @@ if ((play)); then
 elif ((!named)); then
   packages=(
     build-essential
-    xvfb xauth
     libbenchmark-dev hyperfine time jq valgrind
     # The gates in tools/test: the fuzz build (clang with its sanitizer and fuzzer runtimes),
-    # clang-tidy (run-clang-tidy comes with it) and clang-format, the desktop-entry and metainfo
-    # validators, the Debian package (built from a copy of the checkout that git lists, then
-    # checked with lintian) and the headless Wayland compositor the wayland gate runs the windows
-    # on.
+    # clang-tidy (run-clang-tidy comes with it) and clang-format, git (the files the checkout
+    # holds) and the headless Wayland compositor the wayland gate runs the windows on. What the
+    # test suite itself runs (Xvfb, the validators) is among debian/control's build dependencies;
+    # the package and windows gates install their own tools.
     clang libclang-rt-14-dev clang-tidy clang-format
-    appstream desktop-file-utils
-    git lintian
+    git
     weston
   )
 fi

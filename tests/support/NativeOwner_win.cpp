@@ -6,10 +6,11 @@
 
 namespace lumora::test {
 
-std::optional<WId> nativeOwner(QWidget &window)
+// GetWindow fails only for a handle that is no window, which winId() never gives.
+NativeOwner nativeOwner(QWidget &window)
 {
     if (QGuiApplication::platformName() != QLatin1String("windows"))
-        return std::nullopt;
+        return {};
     return WId(GetWindow(reinterpret_cast<HWND>(window.winId()), GW_OWNER));
 }
 
