@@ -67,7 +67,7 @@ private slots:
         QCOMPARE(encodeHighScoreLine(loaded.fields()).bytes, table + "\r\n");
         QCOMPARE(result.fieldsRead, fieldsRead);
         QCOMPARE(result.outcome,
-                 bytes.isNull()        ? LoadOutcome::CannotOpen
+                 bytes.isNull()        ? LoadOutcome::Missing
                      : fieldsRead == 6 ? LoadOutcome::Loaded
                                        : LoadOutcome::EndedEarly);
     }
@@ -139,8 +139,8 @@ private slots:
         for (const Row row : {Row{3, 1, 4}, Row{-1, 1, 0}, Row{-1, 2, 1}}) {
             int made = 0;
             const QDeadlineTimer bound(kMomentaryRetryMs);
-            const int result = retryWhileMomentary([&] { return made++ == row.refusals ? 0 : row.code; },
-                                                   [](int c) { return c == 1; });
+            const int result = retryWhileMomentary(
+                bound, [&] { return made++ == row.refusals ? 0 : row.code; }, [](int c) { return c == 1; });
             QCOMPARE(result, row.refusals < 0 ? row.code : 0);
             QVERIFY(row.attempts ? made == row.attempts : made > 2 && bound.hasExpired());
         }

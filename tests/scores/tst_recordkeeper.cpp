@@ -1,10 +1,10 @@
+#include "scores/FileLock.h"
 #include "scores/HighScoreTestSupport.h"
 #include "scores/NameRule.h"
 #include "scores/RecordKeeper.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QDir>
-#include <QLockFile>
 #include <QTest>
 
 using namespace lumora;
@@ -130,8 +130,8 @@ private slots:
     void aSaveWhileAnotherCopyHoldsTheLockIsReportedWithTheFileAndTheReason()
     {
         m_file->write(QByteArray());
-        QLockFile other(m_file->path() + ".lock");
-        QVERIFY(other.lock());
+        FileLock other(m_file->path() + ".lock");
+        QCOMPARE(other.lock(QDeadlineTimer()), FileLock::State::Locked);
         TryLoadHighScores();
         m_dialogs.inputAnswers = {u"ab"_s};
         QCOMPARE(CheckHighScore(1, 830, m_dialogs, nullptr), RecordOutcome::SaveFailed);
