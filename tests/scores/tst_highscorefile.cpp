@@ -106,6 +106,9 @@ private slots:
             QVERIFY(!encodeCp932(text));
     }
 
+    // Each look-alike an input method types becomes code page 932's own character, and only those.
+    void lookAlikesAreFoldedToCodePage932sOwn() { QCOMPARE(foldToCp932(u"〜‖−¢£¬—¦‾~-|"_s), u"～∥－￠￡￢―￤￣~-|"_s); }
+
     // On Windows a standard user cannot write the fixed place: records go where the old 32-bit game's
     // went, its VirtualStore copy, and come back from there.
     void windowsRecordsLiveWhereTheOldGameKeptThem_data()

@@ -106,6 +106,77 @@ private slots:
             QCOMPARE(test::TempHighScoreFile::bytesOf(thing), test::kResetLine);
     }
 
+    // Root replaced a read-only file, a folder that could not be made told no reason, a new file
+    // was readable by all before it took the old one's mode, and a link's `..` was tidied as text.
+    void theFileIsReplacedAsTheSystemSeesIt_data()
+    {
+        // clang-format off
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QString>("reason");  // empty: saved
+        QTest::newRow("a read-only file, whoever runs the game") << "read-only" << u"ファイルに書き込めません（読み取り専用のファイルです）。"_s;
+        QTest::newRow("a file where the folder goes") << "no folder" << u"フォルダー %1 を作成できません（"_s + fileErrorText(EEXIST) + u"）。"_s;
+        QTest::newRow("the old file's mode kept") << "mode" << QString();
+        QTest::newRow("links through a linked folder and ..") << "links" << QString();
+        QTest::newRow("leftovers of interrupted saves") << "leftovers" << QString();
+        // clang-format on
+    }
+
+    void theFileIsReplacedAsTheSystemSeesIt()
+    {
+        QFETCH(QString, setup);
+        QFETCH(QString, reason);
+        const test::TempHighScoreFile file;
+        const QString top = QFileInfo(file.folder()).path(), folder = file.folder();
+        QString real = file.path();
+        const QStringList leftovers = {".0", ".1a2b3c4d", ".ffffffff"},
+                          kept = {".lock", ".txt", ".123456789", ".abc", ".abcd"};
+        if (setup == "no folder") {
+            QVERIFY(QFile(folder).open(QIODevice::WriteOnly));
+        } else if (setup == "links") {
+            // data/LumoraHigh.Dll -> far/hop, data/far -> ../deep/sub/x, deep/sub/x/hop -> ../../real/LumoraHigh.Dll:
+            // from hop's real folder deep/sub/x that is deep/real/LumoraHigh.Dll; as text, real/LumoraHigh.Dll.
+            real = top + "/deep/real/LumoraHigh.Dll";
+            for (const QString &made : {"/deep/real", "/deep/sub/x", "/real", "/data"})
+                QVERIFY(QDir().mkpath(top + made));
+            QVERIFY(QFile::link("../deep/sub/x", folder + "/far") && QFile::link("far/hop", file.path())
+                    && QFile::link("../../real/LumoraHigh.Dll", top + "/deep/sub/x/hop"));
+            QFile old(real);
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write(test::kResetLine) > 0);
+        } else {
+            file.write(test::kResetLine);
+        }
+        if (setup == "read-only" || setup == "mode")
+            QVERIFY(::chmod(QFile::encodeName(real), setup == "mode" ? 0604 : 0444) == 0);
+        for (const QString &name : leftovers + kept) {
+            const QString path = file.path() + name;
+            if (setup == "leftovers")
+                QVERIFY(name == ".abc"        ? QDir().mkpath(path)
+                            : name == ".abcd" ? QFile::link("LumoraHigh.Dll", path)
+                                              : QFile(path).open(QIODevice::WriteOnly));
+        }
+        const HighScoreFields fields = withSlot(resetHighScoreFields(), 1, 5, u"ab"_s);
+        const SaveResult save = SaveHighScores(fields);
+        QCOMPARE(save.reason, reason.contains(u"%1") ? reason.arg(QDir::toNativeSeparators(folder)) : reason);
+        QCOMPARE(test::TempHighScoreFile::bytesOf(real),
+                 save.saved()               ? encodeHighScoreLine(fields).bytes
+                     : setup == "no folder" ? QByteArray()
+                                            : test::kResetLine);
+        struct stat info
+        {
+        };
+        QVERIFY(setup != "mode" || (::stat(QFile::encodeName(real), &info) == 0 && (info.st_mode & 0777) == 0604));
+        if (setup == "leftovers") {
+            QStringList beside = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+            QStringList expected = {"LumoraHigh.Dll"};
+            for (const QString &name : kept)
+                expected << "LumoraHigh.Dll" + name;
+            beside.sort();
+            expected.sort();
+            QCOMPARE(beside, expected);
+        }
+        QVERIFY(!QFileInfo::exists(top + "/real/LumoraHigh.Dll"));
+    }
+
     void aWriteCutShortIsReportedWithItsReason()
     {
         const test::TempHighScoreFile file;

@@ -139,6 +139,7 @@ private slots:
         QCOMPARE(m_dialogs.warnings[0].prompt,
                  u"ハイスコアを保存できませんでした。\nファイル: "_s + QDir::toNativeSeparators(m_file->path())
                      + u"\nほかのルモラ＋＋がファイルを使用中です。"_s);
+        QCOMPARE(SaveHighScores(resetHighScoreFields()).outcome, SaveOutcome::Locked); // as Clear saves
         QCOMPARE(m_file->bytes(), QByteArray());
     }
 };
