@@ -68,6 +68,26 @@ qsizetype syncOf(const QList<Call> &calls, const QString &path, qsizetype from =
     return -1;
 }
 
+// The save's calls, as a run of the probe without faults makes them; nothing when strace cannot trace.
+QList<Call> recordSave(const QString &strace, const QString &mode)
+{
+    const test::TempHighScoreFile file;
+    file.write(kThreeRecords);
+    const QString trace = file.folder() + "/../trace";
+    if (runProbe(strace, {"-o", trace}, file.path(), mode).isEmpty())
+        return {};
+    QFile traced(trace);
+    return traced.open(QIODevice::ReadOnly) ? saveCalls(QString::fromUtf8(traced.readAll())) : QList<Call>();
+}
+
+QStringList besideTheFile(const test::TempHighScoreFile &file)
+{
+    QStringList beside = QDir(file.folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    beside.removeOne("LumoraHigh.Dll.lock"); // when made, it stays
+    beside.removeOne("LumoraHigh.Dll");
+    return beside;
+}
+
 } // namespace
 
 // Every system call a save makes, failed in turn as a disk, a full volume, a refusal or a signal
@@ -95,31 +115,21 @@ private slots:
         QFETCH(QByteArray, saved);
         const QString strace = QStandardPaths::findExecutable("strace");
         QVERIFY2(!strace.isEmpty(), "strace is missing (debian/control's Build-Depends bring it)");
-        QList<Call> calls;
-        {
-            const test::TempHighScoreFile file;
-            file.write(kThreeRecords);
-            const QString trace = file.folder() + "/../trace";
-            if (runProbe(strace, {"-o", trace}, file.path(), mode).isEmpty())
-                QSKIP("strace cannot trace a child process here");
-            QFile traced(trace);
-            QVERIFY(traced.open(QIODevice::ReadOnly));
-            calls = saveCalls(QString::fromUtf8(traced.readAll()));
-            QCOMPARE(file.bytes(), saved);
-
-            // The order that makes it last: the new file on disk before the rename, the rename after it.
-            static const QRegularExpression renamed(u"^rename\\(\"([^\"]+)\", \"([^\"]+)\"\\) = 0"_s);
-            const auto rename =
-                std::find_if(calls.cbegin(), calls.cend(), [](const Call &c) { return c.name == "rename"; });
-            QVERIFY(rename != calls.cend());
-            const QRegularExpressionMatch names = renamed.match(rename->line);
-            QVERIFY(names.hasMatch());
-            const qsizetype at = rename - calls.cbegin();
-            const qsizetype newFileSynced = syncOf(calls, names.captured(1));
-            QVERIFY2(newFileSynced >= 0 && newFileSynced < at, "the new file is not synced before the rename");
-            QVERIFY2(syncOf(calls, QFileInfo(names.captured(2)).path(), at) > at,
-                     "the folder is not synced after the rename");
-        }
+        const QList<Call> calls = recordSave(strace, mode);
+        if (calls.isEmpty())
+            QSKIP("strace cannot trace a child process here");
+        // The order that makes it last: the new file on disk before the rename, the rename after it.
+        static const QRegularExpression renamed(u"^rename\\(\"([^\"]+)\", \"([^\"]+)\"\\) = 0"_s);
+        const auto rename =
+            std::find_if(calls.cbegin(), calls.cend(), [](const Call &c) { return c.name == "rename"; });
+        QVERIFY(rename != calls.cend());
+        const QRegularExpressionMatch names = renamed.match(rename->line);
+        QVERIFY(names.hasMatch());
+        const qsizetype at = rename - calls.cbegin();
+        const qsizetype newFileSynced = syncOf(calls, names.captured(1));
+        QVERIFY2(newFileSynced >= 0 && newFileSynced < at, "the new file is not synced before the rename");
+        QVERIFY2(syncOf(calls, QFileInfo(names.captured(2)).path(), at) > at,
+                 "the folder is not synced after the rename");
 
         const QByteArray untouched = encodeHighScoreLine(HighScoreTable().fields()).bytes.toHex();
         int faults = 0, refused = 0;
@@ -156,6 +166,51 @@ private slots:
         QVERIFY(refused > 0);
         qInfo("%lld system calls of the save, %d faults injected, %d saves refused", qlonglong(calls.size()), faults,
               refused);
+    }
+
+    // A clash of names gave up the save; a failed removal of the save's own file went unsaid.
+    void theSavesOwnFileIsRenamedOrRemovedOrReported_data()
+    {
+        // clang-format off
+        QTest::addColumn<QStringList>("injections");  // %1: the new file's open among the opens
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<int>("left");  // temporary files left, each named in the reason
+        QTest::newRow("its name taken") << QStringList{"openat:error=EEXIST:when=%1"} << true << 0;
+        QTest::newRow("the rename failed, the removal once")
+            << QStringList{"rename:error=EIO", "unlink:error=EIO:when=1"} << false << 0;
+        QTest::newRow("the rename failed, the removal for good")
+            << QStringList{"rename:error=EIO", "unlink:error=EIO"} << false << 1;
+        // clang-format on
+    }
+
+    void theSavesOwnFileIsRenamedOrRemovedOrReported()
+    {
+        QFETCH(QStringList, injections);
+        QFETCH(bool, saved);
+        QFETCH(int, left);
+        const QString strace = QStandardPaths::findExecutable("strace");
+        const QList<Call> calls = strace.isEmpty() ? QList<Call>() : recordSave(strace, "clear");
+        if (calls.isEmpty())
+            QSKIP("strace cannot trace a child process here");
+        const auto made =
+            std::find_if(calls.cbegin(), calls.cend(), [](const Call &c) { return c.line.contains("O_EXCL"); });
+        QVERIFY(made != calls.cend());
+        QStringList options = {"-o", "/dev/null"};
+        for (const QString &injection : injections)
+            options << "-e"
+                    << "inject=" + QString(injection).replace("%1", QString::number(made->occurrence));
+        const test::TempHighScoreFile file;
+        file.write(kThreeRecords);
+        const QStringList out = runProbe(strace, options, file.path(), "clear");
+        QVERIFY(out.size() >= 5);
+        QCOMPARE(out[3].toInt() == 0, saved);
+        QCOMPARE(file.bytes(), saved ? test::kResetLine : kThreeRecords);
+        const QStringList beside = besideTheFile(file);
+        QCOMPARE(beside.size(), left);
+        for (const QString &name : beside)
+            QVERIFY2(out.mid(4).join(u'\n').contains(u"一時ファイル "_s
+                                                     + QDir::toNativeSeparators(file.folder() + u'/' + name)),
+                     qPrintable(out.mid(4).join(u'\n')));
     }
 };
 
