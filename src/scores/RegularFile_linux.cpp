@@ -179,10 +179,10 @@ NewFile::NewFile(QString path, int mode)
     , m_handle(openFile(QFile::encodeName(m_path), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
                         mode < 0 ? 0666 : 0600))
 {
-    if (m_handle < 0)
-        m_error = errno;
     // Private until it has the old file's mode, which it takes before it holds a byte.
-    else if (mode >= 0 && uninterrupted([&] { return ::fchmod(int(m_handle), mode_t(mode)); }) != 0)
+    const bool made =
+        m_handle >= 0 && (mode < 0 || uninterrupted([&] { return ::fchmod(int(m_handle), mode_t(mode)); }) == 0);
+    if (!made)
         m_error = errno;
 }
 

@@ -19,9 +19,11 @@ int main(int argc, char **argv)
     ::access("/lumora-save-probe/begin", F_OK);
     HighScoreTable table;
     const LoadResult load = record ? LoadHighScores(table) : LoadResult{};
+    // From the table a failed round-start load leaves, so that only the save's own reading keeps
+    // the other records.
     const SaveResult save = record
         ? UpdateHighScores(
-            table,
+            HighScoreTable(),
             [](const HighScoreTable &current) { return std::optional(withSlot(current.fields(), 2, 999999, "NEW")); })
         : SaveHighScores(resetHighScoreFields());
     ::access("/lumora-save-probe/end", F_OK);
