@@ -2,26 +2,24 @@
 
 namespace lumora {
 
-namespace {
-
-QString causeText(FileErrorCause cause)
+QString fileErrorText(FileErrorCause cause)
 {
     switch (cause) {
     case FileErrorCause::MissingFolder: return QStringLiteral("フォルダーが見つかりません");
-    case FileErrorCause::NoPermission: return QStringLiteral("書き込む権限がありません");
+    case FileErrorCause::NoPermission: return QStringLiteral("アクセスする権限がありません");
     case FileErrorCause::DiskFull: return QStringLiteral("ディスクの空き領域が足りません");
+    case FileErrorCause::InUse: return QStringLiteral("ほかのプログラムがファイルを使用中です");
+    case FileErrorCause::ReadOnlyFile: return QStringLiteral("読み取り専用のファイルです");
     case FileErrorCause::ReadOnlyFileSystem: break;
     }
     return QStringLiteral("読み取り専用のファイル システムです");
 }
 
-} // namespace
-
 QString fileErrorText(int systemError)
 {
     for (const KnownFileError &known : knownFileErrors()) {
         if (known.code == systemError)
-            return causeText(known.cause);
+            return fileErrorText(known.cause);
     }
     // qt_error_string words errno on Linux and a Win32 code on Windows, each as its system does.
     return qt_error_string(systemError);

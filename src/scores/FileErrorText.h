@@ -13,13 +13,16 @@ namespace lumora {
 QString fileErrorText(int systemError);
 
 // The causes told in sentences of our own.
-enum class FileErrorCause { MissingFolder, NoPermission, DiskFull, ReadOnlyFileSystem };
+enum class FileErrorCause { MissingFolder, NoPermission, DiskFull, ReadOnlyFileSystem, InUse, ReadOnlyFile };
 
 struct KnownFileError
 {
     int code;
     FileErrorCause cause;
 };
+
+// A cause in the same form as fileErrorText; ReadOnlyFile has no system code of its own.
+QString fileErrorText(FileErrorCause cause);
 
 // This platform's codes for those causes, one table per platform.
 std::span<const KnownFileError> knownFileErrors();

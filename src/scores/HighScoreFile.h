@@ -26,7 +26,7 @@ void setHighScoreFileOverride(const QString &path);
 // Reads HighScoreFile() into `table` (see readHighScores). Shows nothing to the player.
 LoadResult LoadHighScores(HighScoreTable &table = highScores());
 
-enum class SaveOutcome { Saved, Unchanged, NameNotWritable, CannotCreate, CannotWrite, Locked };
+enum class SaveOutcome { Saved, Unchanged, NameNotWritable, CannotCreate, CannotRead, CannotWrite, Locked };
 
 struct SaveResult
 {
@@ -38,15 +38,18 @@ struct SaveResult
 };
 
 // Replaces the file's content with the line of these six values, creating the folder if needed.
-// The new content is written beside the file and renamed over it, so a save that fails leaves
-// the previous file as it was. Does not touch the table.
+// The new content is written beside the file, forced to disk and renamed over it, the rename
+// forced to disk too, so that a save that fails leaves the previous file as it was and one that
+// is done survives a power cut. A file that is read-only is not replaced. Saves under the lock of
+// UpdateHighScores, so that no other copy's save comes between. Does not touch the table.
 SaveResult SaveHighScores(const HighScoreFields &fields);
 
 // Reads the file again into a copy of `table` and saves what `update` makes of it, holding a lock
 // file beside it meanwhile, so that another running copy cannot save between the reading and the
-// writing. `update` returns nothing to leave the file alone (the outcome is then Unchanged). A
-// lock another copy keeps for more than a few seconds fails the save; a lock left behind by a
-// copy that died is taken over.
+// writing. Only a file that is not there starts from `table`; one that cannot be read fails the
+// save (CannotRead) and is left as it was. `update` returns nothing to leave the file alone (the
+// outcome is then Unchanged). A lock another copy keeps for more than a few seconds fails the
+// save; the system lets go of the lock of a copy that died.
 SaveResult UpdateHighScores(const HighScoreTable &table,
                             const std::function<std::optional<HighScoreFields>(const HighScoreTable &)> &update);
 

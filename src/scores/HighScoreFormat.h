@@ -13,7 +13,8 @@ namespace lumora {
 // Any line a save writes fits (a save refuses anything longer).
 inline constexpr qsizetype kMaxHighScoreBytes = 256 * 1024;
 
-enum class LoadOutcome { Loaded, CannotOpen, EndedEarly };
+// Missing: no file there; CannotRead: a file there that could not be read.
+enum class LoadOutcome { Loaded, Missing, CannotRead, EndedEarly };
 
 struct LoadResult
 {

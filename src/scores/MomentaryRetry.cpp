@@ -1,15 +1,14 @@
 #include "scores/MomentaryRetry.h"
 
-#include <QDeadlineTimer>
 #include <QThread>
 
 #include <algorithm>
 
 namespace lumora {
 
-int retryWhileMomentary(const std::function<int()> &attempt, const std::function<bool(int)> &momentary)
+int retryWhileMomentary(const QDeadlineTimer &deadline, const std::function<int()> &attempt,
+                        const std::function<bool(int)> &momentary)
 {
-    const QDeadlineTimer deadline(kMomentaryRetryMs);
     for (;;) {
         const int error = attempt();
         if (error == 0 || !momentary(error) || deadline.hasExpired())

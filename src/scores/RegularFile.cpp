@@ -3,6 +3,8 @@
 #include "scores/FileErrorText.h"
 #include "scores/RegularFile_p.h"
 
+#include <QFileInfo>
+
 namespace lumora {
 
 namespace {
@@ -21,7 +23,19 @@ RegularFilePath resolveRegularFile(const QString &path)
             return {path, fileErrorText(detail::kTooManyLinks)};
         target = next;
     }
-    return {target, detail::problemAt(target)};
+    return detail::fileAt(target);
+}
+
+int makeFolders(const QString &folder)
+{
+    if (QFileInfo(folder).isDir())
+        return 0;
+    const QString above = QFileInfo(folder).path();
+    if (above != folder) {
+        if (const int error = makeFolders(above))
+            return error;
+    }
+    return detail::makeFolder(folder);
 }
 
 } // namespace lumora

@@ -94,9 +94,11 @@ private slots:
                      qPrintable(u"killed at system-call stop %1, the file is '%2'"_s.arg(stop).arg(left.toHex(' '))));
             QVERIFY(outcome != Outcome::Finished || left == newBytes);
             ++kills[left == newBytes];
-            // Whatever a kill left behind, the next save goes through.
+            // Whatever a kill left behind, the next save goes through and takes it away.
             QVERIFY(SaveHighScores(fields).saved());
             QCOMPARE(file.bytes(), newBytes);
+            QCOMPARE(QDir(file.folder()).entryList(QDir::Files | QDir::Hidden),
+                     (QStringList{"LumoraHigh.Dll", "LumoraHigh.Dll.lock"}));
         }
         // Kills on both sides of the replacement, or the moment that matters was never reached.
         QVERIFY(kills[0] > 0 && kills[1] > 0);

@@ -67,7 +67,7 @@ private slots:
         QCOMPARE(encodeHighScoreLine(loaded.fields()).bytes, table + "\r\n");
         QCOMPARE(result.fieldsRead, fieldsRead);
         QCOMPARE(result.outcome,
-                 bytes.isNull()        ? LoadOutcome::CannotOpen
+                 bytes.isNull()        ? LoadOutcome::Missing
                      : fieldsRead == 6 ? LoadOutcome::Loaded
                                        : LoadOutcome::EndedEarly);
     }
@@ -106,6 +106,9 @@ private slots:
             QVERIFY(!encodeCp932(text));
     }
 
+    // Each look-alike an input method types becomes code page 932's own character, and only those.
+    void lookAlikesAreFoldedToCodePage932sOwn() { QCOMPARE(foldToCp932(u"〜‖−¢£¬—¦‾~-|"_s), u"～∥－￠￡￢―￤￣~-|"_s); }
+
     // On Windows a standard user cannot write the fixed place: records go where the old 32-bit game's
     // went, its VirtualStore copy, and come back from there.
     void windowsRecordsLiveWhereTheOldGameKeptThem_data()
@@ -139,8 +142,8 @@ private slots:
         for (const Row row : {Row{3, 1, 4}, Row{-1, 1, 0}, Row{-1, 2, 1}}) {
             int made = 0;
             const QDeadlineTimer bound(kMomentaryRetryMs);
-            const int result = retryWhileMomentary([&] { return made++ == row.refusals ? 0 : row.code; },
-                                                   [](int c) { return c == 1; });
+            const int result = retryWhileMomentary(
+                bound, [&] { return made++ == row.refusals ? 0 : row.code; }, [](int c) { return c == 1; });
             QCOMPARE(result, row.refusals < 0 ? row.code : 0);
             QVERIFY(row.attempts ? made == row.attempts : made > 2 && bound.hasExpired());
         }

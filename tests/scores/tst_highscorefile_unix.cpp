@@ -43,7 +43,7 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("reason");
         QTest::newRow("no such folder") << ENOENT << u"フォルダーが見つかりません"_s;
-        QTest::newRow("no permission") << EACCES << u"書き込む権限がありません"_s;
+        QTest::newRow("no permission") << EACCES << u"アクセスする権限がありません"_s;
         QTest::newRow("a full disk") << ENOSPC << u"ディスクの空き領域が足りません"_s;
         QTest::newRow("any other, in the system's words") << ENOTDIR << qt_error_string(ENOTDIR);
         // clang-format on
@@ -71,6 +71,7 @@ private slots:
         QTest::newRow("a folder") << "file" << S_IFDIR << false << folder;
         QTest::newRow("a link to a folder") << "file" << S_IFDIR << true << folder;
         QTest::newRow("a FIFO at the lock") << "lock" << S_IFIFO << false << pipe;
+        QTest::newRow("a 1 GiB file at the lock, never read") << "lock" << S_IFREG << false << QString();
         QTest::newRow("a link to a regular file") << "file" << S_IFREG << true << QString();
         // clang-format on
     }
@@ -87,28 +88,91 @@ private slots:
         const QString thing = linked ? file.folder() + "/elsewhere" : path;
         const QByteArray name = QFile::encodeName(thing);
         QVERIFY(type == S_IFIFO ? ::mkfifo(name, 0600) == 0 : type == S_IFDIR ? ::mkdir(name, 0700) == 0 : true);
-        if (type == S_IFREG)
-            QVERIFY(QFile(thing).open(QIODevice::WriteOnly));
+        QFile regular(thing);
+        QVERIFY(type != S_IFREG || (regular.open(QIODevice::WriteOnly) && regular.resize(at == "lock" ? 1 << 30 : 0)));
         QVERIFY(!linked || QFile::link(thing, path));
 
         // A FIFO that blocks the load or a save shows as this test's timeout.
         HighScoreTable loaded = test::kPrevious;
         LoadHighScores(loaded);
         QCOMPARE(loaded, test::kPrevious);
-        const SaveResult record = UpdateHighScores(loaded, resetAll);    // with the lock, as a record saves
-        const SaveResult clear = SaveHighScores(resetHighScoreFields()); // without it, as Clear saves
-        const QString told = u"（"_s + reason + u"）。"_s;
-        QVERIFY2(reason.isEmpty() ? record.saved() : record.reason.endsWith(told), qPrintable(record.reason));
-        QVERIFY2(reason.isEmpty() || at == "lock" ? clear.saved() : clear.reason.endsWith(told),
-                 qPrintable(clear.reason));
+        // As a record saves, and as Clear does: both under the lock.
+        for (const SaveResult &save : {UpdateHighScores(loaded, resetAll), SaveHighScores(resetHighScoreFields())})
+            QVERIFY2(reason.isEmpty() ? save.saved() : save.reason.endsWith(u"（"_s + reason + u"）。"_s),
+                     qPrintable(save.reason));
         QCOMPARE(typeAt(thing), type);
         QCOMPARE(typeAt(path), linked ? int(S_IFLNK) : type);
-        if (reason.isEmpty())
+        if (reason.isEmpty() && at == "file")
             QCOMPARE(test::TempHighScoreFile::bytesOf(thing), test::kResetLine);
     }
 
-    // A full disk or a read-only place failed the lock with no reason at all.
-    void aWriteOrALockCutShortIsReportedWithItsReason()
+    // Root replaced a read-only file, a folder that could not be made told no reason, a new file
+    // was readable by all before it took the old one's mode, a link's `..` was tidied as text, and
+    // interrupted saves left their files for good.
+    void theFileIsReplacedAsTheSystemSeesIt_data()
+    {
+        // clang-format off
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<int>("mode");  // of the old file; 0: as made
+        QTest::addColumn<QString>("reason");  // empty: saved
+        QTest::newRow("a read-only file, whoever runs the game") << "" << 0444 << u"ファイルに書き込めません（読み取り専用のファイルです）。"_s;
+        QTest::newRow("the old file's mode kept") << "" << 0604 << QString();
+        QTest::newRow("a file where the folder goes") << "no folder" << 0 << u"フォルダー %1 を作成できません（"_s + fileErrorText(EEXIST) + u"）。"_s;
+        QTest::newRow("links through a linked folder and ..") << "links" << 0 << QString();
+        QTest::newRow("leftovers of interrupted saves") << "leftovers" << 0 << QString();
+        // clang-format on
+    }
+
+    void theFileIsReplacedAsTheSystemSeesIt()
+    {
+        QFETCH(QString, setup);
+        QFETCH(int, mode);
+        QFETCH(QString, reason);
+        const test::TempHighScoreFile file;
+        const QString top = QFileInfo(file.folder()).path(), folder = file.folder();
+        QString real = file.path();
+        if (setup == "no folder") {
+            QVERIFY(QFile(folder).open(QIODevice::WriteOnly));
+        } else if (setup == "links") {
+            // data/LumoraHigh.Dll -> far/hop, data/far -> ../deep/sub/x, deep/sub/x/hop -> ../../real/LumoraHigh.Dll:
+            // from hop's real folder deep/sub/x that is deep/real/LumoraHigh.Dll; as text, real/LumoraHigh.Dll.
+            real = top + "/deep/real/LumoraHigh.Dll";
+            for (const char *made : {"/deep/real", "/deep/sub/x", "/real", "/data"})
+                QVERIFY(QDir().mkpath(top + made));
+            QVERIFY(QFile::link("../deep/sub/x", folder + "/far") && QFile::link("far/hop", file.path())
+                    && QFile::link("../../real/LumoraHigh.Dll", top + "/deep/sub/x/hop"));
+            QFile old(real);
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write(test::kResetLine) > 0);
+        } else {
+            file.write(test::kResetLine);
+        }
+        QVERIFY(!mode || ::chmod(QFile::encodeName(real), mode_t(mode)) == 0);
+        // Its own pattern, regular files only, go; a lock, other names, a folder and a link stay.
+        const QStringList leftovers = {".0", ".1a2b3c4d", ".ffffffff", ".lock", ".txt", ".123456789", ".abc", ".abcd"};
+        for (const QString &name : leftovers) {
+            const QString path = file.path() + name;
+            QVERIFY(setup != "leftovers"
+                    || (name == ".abc"        ? QDir().mkpath(path)
+                            : name == ".abcd" ? QFile::link("LumoraHigh.Dll", path)
+                                              : QFile(path).open(QIODevice::WriteOnly)));
+        }
+        const HighScoreFields fields = withSlot(resetHighScoreFields(), 1, 5, u"ab"_s);
+        const SaveResult save = SaveHighScores(fields);
+        QCOMPARE(save.reason, reason.contains(u"%1") ? reason.arg(QDir::toNativeSeparators(folder)) : reason);
+        QCOMPARE(test::TempHighScoreFile::bytesOf(real),
+                 save.saved()          ? encodeHighScoreLine(fields).bytes
+                     : setup.isEmpty() ? test::kResetLine
+                                       : QByteArray());
+        struct stat info
+        {
+        };
+        QVERIFY(mode != 0604 || (::stat(QFile::encodeName(real), &info) == 0 && (info.st_mode & 0777) == 0604));
+        for (qsizetype i = 0; setup == "leftovers" && i < leftovers.size(); ++i)
+            QCOMPARE(QFileInfo::exists(file.path() + leftovers[i]), i >= 3);
+        QVERIFY(!QFileInfo::exists(top + "/real/LumoraHigh.Dll"));
+    }
+
+    void aWriteCutShortIsReportedWithItsReason()
     {
         const test::TempHighScoreFile file;
         file.write(test::kResetLine);
@@ -121,12 +185,8 @@ private slots:
         const SaveResult save = SaveHighScores(withSlot(resetHighScoreFields(), 2, 100, u"ab"_s));
         QCOMPARE(save.outcome, SaveOutcome::CannotWrite);
         QCOMPARE(save.reason, u"ファイルに書き込めません（"_s + fileErrorText(EFBIG) + u"）。"_s);
-
-        QCOMPARE(UpdateHighScores(HighScoreTable(), resetAll).reason,
-                 u"ロックファイル "_s + QDir::toNativeSeparators(file.path() + ".lock") + u" を作成できません（"_s
-                     + fileErrorText(EFBIG) + u"）。"_s);
         QCOMPARE(file.bytes(), test::kResetLine);
-        QCOMPARE(QDir(file.folder()).entryList(QDir::Files), QStringList{"LumoraHigh.Dll"});
+        QCOMPARE(QDir(file.folder()).entryList(QDir::Files), (QStringList{"LumoraHigh.Dll", "LumoraHigh.Dll.lock"}));
     }
 };
 

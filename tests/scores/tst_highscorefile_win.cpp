@@ -19,7 +19,9 @@ class HighScoreFileWindowsTest : public QObject
     Q_OBJECT
 
 private slots:
-    // Each refusal is told in Japanese; a file held for a moment, as a scanner holds it, is saved once let go.
+    // Each refusal is told in Japanese; a file held for a moment, as a scanner holds it, is read
+    // and saved once let go; a read-only one is refused as such, not waited for as a hold. A hold
+    // for good failed the re-read, and the record was saved over the file from defaults.
     void windowsRefusalsAreToldInJapaneseAndAMomentsHoldIsWaitedOut_data()
     {
         // clang-format off
@@ -27,11 +29,11 @@ private slots:
         QTest::addColumn<int>("heldMs");     // -1: for good
         QTest::addColumn<QString>("at");     // what stands at the path
         QTest::addColumn<QString>("reason");  // empty: saved
-        const QString denied = u"書き込む権限がありません"_s;
+        const DWORD all = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
         QTest::newRow("held without sharing for 300 ms") << DWORD(0) << 300 << "file" << QString();
-        QTest::newRow("held without sharing for good") << DWORD(0) << -1 << "file" << denied;
-        QTest::newRow("a read-only file") << DWORD(0) << 0 << "read-only" << denied;
-        QTest::newRow("a folder") << DWORD(0) << 0 << "folder" << notARegularFileText(FileKind::Folder);
+        QTest::newRow("held without sharing for good") << DWORD(0) << -1 << "file" << u"ファイルを読み取れません（ほかのプログラムがファイルを使用中です）。"_s;
+        QTest::newRow("a read-only file") << all << 0 << "read-only" << u"ファイルに書き込めません（読み取り専用のファイルです）。"_s;
+        QTest::newRow("a folder") << all << 0 << "folder" << u"ファイルに書き込めません（"_s + notARegularFileText(FileKind::Folder) + u"）。"_s;
         // clang-format on
     }
 
@@ -51,19 +53,22 @@ private slots:
             heldMs >= 0 && (std::this_thread::sleep_for(std::chrono::milliseconds(heldMs)), CloseHandle(hold));
         });
         const QDeadlineTimer bound(3 * kMomentaryRetryMs);
-        const SaveResult save = SaveHighScores(test::kPrevious.fields());
+        // As a record saves: the file read again under the lock, then replaced.
+        const SaveResult save = UpdateHighScores(
+            HighScoreTable(), [](const HighScoreTable &) { return std::optional(test::kPrevious.fields()); });
         const bool inTime = !bound.hasExpired();
         letGo.join();
         if (heldMs < 0)
             CloseHandle(hold);
         SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL); // so that the folder can go
         QVERIFY(inTime);
-        QCOMPARE(save.reason, reason.isEmpty() ? QString() : u"ファイルに書き込めません（"_s + reason + u"）。"_s);
+        QCOMPARE(save.reason, reason);
         QCOMPARE(file.bytes(),
                  reason.isEmpty()     ? encodeHighScoreLine(test::kPrevious.fields()).bytes
                      : at == "folder" ? ""_ba
                                       : test::kResetLine);
-        QCOMPARE(QDir(file.folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"LumoraHigh.Dll"});
+        QCOMPARE(QDir(file.folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 (QStringList{"LumoraHigh.Dll", "LumoraHigh.Dll.lock"}));
     }
 };
 

@@ -1,10 +1,10 @@
+#include "scores/FileLock.h"
 #include "scores/HighScoreTestSupport.h"
 #include "scores/NameRule.h"
 #include "scores/RecordKeeper.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QDir>
-#include <QLockFile>
 #include <QTest>
 
 using namespace lumora;
@@ -130,8 +130,8 @@ private slots:
     void aSaveWhileAnotherCopyHoldsTheLockIsReportedWithTheFileAndTheReason()
     {
         m_file->write(QByteArray());
-        QLockFile other(m_file->path() + ".lock");
-        QVERIFY(other.lock());
+        FileLock other(m_file->path() + ".lock");
+        QCOMPARE(other.lock(QDeadlineTimer()), FileLock::State::Locked);
         TryLoadHighScores();
         m_dialogs.inputAnswers = {u"ab"_s};
         QCOMPARE(CheckHighScore(1, 830, m_dialogs, nullptr), RecordOutcome::SaveFailed);
@@ -139,6 +139,7 @@ private slots:
         QCOMPARE(m_dialogs.warnings[0].prompt,
                  u"ハイスコアを保存できませんでした。\nファイル: "_s + QDir::toNativeSeparators(m_file->path())
                      + u"\nほかのルモラ＋＋がファイルを使用中です。"_s);
+        QCOMPARE(SaveHighScores(resetHighScoreFields()).outcome, SaveOutcome::Locked); // as Clear saves
         QCOMPARE(m_file->bytes(), QByteArray());
     }
 };

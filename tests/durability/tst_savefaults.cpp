@@ -1,0 +1,173 @@
+#include "scores/HighScoreFormat.h"
+#include "scores/HighScoreTestSupport.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTest>
+
+using namespace lumora;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QByteArray kThreeRecords = "5,\"A\",777777,\"B\",888888,\"C\"\r\n"_ba;
+const QByteArray kRecorded = "5,\"A\",999999,\"NEW\",888888,\"C\"\r\n"_ba;
+// Memory, not files: an allocation that fails is no fault the save could answer.
+const QStringList kMemoryCalls = {"brk", "mmap", "munmap", "mprotect", "mremap", "madvise"};
+
+struct Call
+{
+    QString name;
+    int occurrence; // among the calls of its name since the probe started, as strace counts them
+    QString line;
+};
+
+// The probe's output lines, run under strace; nothing when it did not end normally.
+QStringList runProbe(const QStringList &options, const QString &file, const QString &mode)
+{
+    QProcess strace;
+    strace.start(QStandardPaths::findExecutable("strace"), options + QStringList{"-qq", "--", SAVE_PROBE, file, mode});
+    const bool ended = strace.waitForFinished(60000) && strace.exitStatus() == QProcess::NormalExit;
+    return ended && strace.exitCode() == 0 ? QString::fromUtf8(strace.readAllStandardOutput()).split(u'\n')
+                                           : QStringList();
+}
+
+// The calls between the probe's two marks in a save without faults; nothing when strace cannot trace.
+QList<Call> saveCalls(const QString &mode)
+{
+    const test::TempHighScoreFile file;
+    file.write(kThreeRecords);
+    QFile trace(file.folder() + "/../trace");
+    if (runProbe({"-o", trace.fileName()}, file.path(), mode).isEmpty() || !trace.open(QIODevice::ReadOnly))
+        return {};
+    static const QRegularExpression callLine(u"^(\\w+)\\("_s);
+    QHash<QString, int> seen;
+    QList<Call> calls;
+    bool inSave = false;
+    for (const QString &line : QString::fromUtf8(trace.readAll()).split(u'\n')) {
+        const QString name = callLine.match(line).captured(1);
+        const int occurrence = ++seen[name];
+        if (line.contains("/lumora-save-probe/"))
+            inSave = line.contains("begin");
+        else if (inSave && !name.isEmpty())
+            calls.append({name, occurrence, line});
+    }
+    return calls;
+}
+
+// Index of the first fsync after `from` of a descriptor opened on `path`; -1 for none.
+qsizetype syncOf(const QList<Call> &calls, const QString &path, qsizetype from)
+{
+    static const QRegularExpression opened(u"^openat\\(\\w+, \"([^\"]+)\".*= (\\d+)$"_s);
+    QHash<QString, QString> paths; // descriptor -> what it is open on
+    for (qsizetype i = 0; i < calls.size(); ++i) {
+        if (const QRegularExpressionMatch open = opened.match(calls[i].line); open.hasMatch())
+            paths[open.captured(2)] = open.captured(1);
+        if (i > from && calls[i].name == "fsync"
+            && paths.value(calls[i].line.section(u'(', 1).section(u')', 0, 0)) == path)
+            return i;
+    }
+    return -1;
+}
+
+} // namespace
+
+// Every system call a record's save and Clear make, failed in turn as a disk, a full volume, a
+// refusal or a signal fails it. Guards against the unreadable file written over with defaults,
+// the temporary file left behind, and a rename a power cut can undo.
+class SaveFaultsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void aSaveSyncsTheNewFileBeforeTheRenameAndTheFolderAfter()
+    {
+        QVERIFY2(!QStandardPaths::findExecutable("strace").isEmpty(), "strace is missing (a Build-Depends)");
+        const QList<Call> calls = saveCalls("clear");
+        if (calls.isEmpty())
+            QSKIP("strace cannot trace a child process here");
+        static const QRegularExpression renamed(u"^rename\\(\"([^\"]+)\", \"([^\"]+)\"\\) = 0"_s);
+        const auto rename =
+            std::find_if(calls.cbegin(), calls.cend(), [](const Call &c) { return c.name == "rename"; });
+        QVERIFY(rename != calls.cend());
+        const QRegularExpressionMatch names = renamed.match(rename->line);
+        const qsizetype at = rename - calls.cbegin(), newFileSynced = syncOf(calls, names.captured(1), -1);
+        QVERIFY2(newFileSynced >= 0 && newFileSynced < at, "the new file is not synced before the rename");
+        QVERIFY2(syncOf(calls, QFileInfo(names.captured(2)).path(), at) > at,
+                 "the folder is not synced after the rename");
+    }
+
+    void theRecordsStayOrAreNewAndAFailureTellsWhy_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QStringList>("injections");
+        QTest::addColumn<int>("saved"); // -1: either
+        QTest::addColumn<int>("left");  // temporary files left, each named in the reason
+        for (const QString mode : {"record", "clear"}) {
+            const QList<Call> calls = saveCalls(mode);
+            int faults = 0;
+            for (const Call &call : calls) {
+                for (const char *error : {"EIO", "ENOSPC", "EACCES", "EINTR"}) {
+                    if (kMemoryCalls.contains(call.name))
+                        break;
+                    const QString inject = u"%1:error=%2:when=%3"_s.arg(call.name, error).arg(call.occurrence);
+                    QTest::addRow("%s %s", qPrintable(mode), qPrintable(inject))
+                        << mode << QStringList{inject} << -1 << 0;
+                    ++faults;
+                }
+            }
+            qInfo("%s: %lld system calls, %d faults", qPrintable(mode), qlonglong(calls.size()), faults);
+            // A clash of names gave up the save; a failed removal of the save's own file went unsaid.
+            const auto made =
+                std::find_if(calls.cbegin(), calls.cend(), [](const Call &c) { return c.line.contains("O_EXCL"); });
+            if (mode == "clear" && made != calls.cend()) {
+                QTest::newRow("its name taken")
+                    << mode << QStringList{u"openat:error=EEXIST:when=%1"_s.arg(made->occurrence)} << 1 << 0;
+                QTest::newRow("the rename failed, the removal once")
+                    << mode << QStringList{"rename:error=EIO", "unlink:error=EIO:when=1"} << 0 << 0;
+                QTest::newRow("the rename failed, the removal for good")
+                    << mode << QStringList{"rename:error=EIO", "unlink:error=EIO"} << 0 << 1;
+            }
+        }
+    }
+
+    void theRecordsStayOrAreNewAndAFailureTellsWhy()
+    {
+        QFETCH(QString, mode);
+        QFETCH(QStringList, injections);
+        QFETCH(int, saved);
+        QFETCH(int, left);
+        const QByteArray newBytes = mode == "record" ? kRecorded : test::kResetLine;
+        const test::TempHighScoreFile file;
+        file.write(kThreeRecords);
+        QStringList options = {"-o", "/dev/null"};
+        for (const QString &injection : injections)
+            options << "-e"
+                    << "inject=" + injection;
+        const QStringList out = runProbe(options, file.path(), mode);
+        QVERIFY(out.size() >= 5);
+        const QString reason = out.mid(4).join(u'\n');
+        const bool isSaved = out[3].toInt() == int(SaveOutcome::Saved);
+        const QByteArray bytes = file.bytes();
+        QVERIFY2(isSaved ? bytes == newBytes : bytes == kThreeRecords || bytes == newBytes, bytes.constData());
+        QVERIFY2(isSaved || !reason.trimmed().isEmpty(), "a failed save without a reason");
+        QVERIFY(saved < 0 || isSaved == bool(saved));
+        // A load that fails reads as "not read": the table as it was, never defaults to save.
+        if (mode == "record") {
+            const bool loaded = out[0].toInt() == int(LoadOutcome::Loaded);
+            QCOMPARE(out[2].toLatin1(),
+                     (loaded ? kThreeRecords : encodeHighScoreLine(HighScoreTable().fields()).bytes).toHex());
+            QVERIFY(loaded || (out[0].toInt() == int(LoadOutcome::CannotRead) && !out[1].isEmpty()));
+        }
+        QStringList beside = QDir(file.folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        beside.removeOne("LumoraHigh.Dll.lock"); // when made, it stays
+        beside.removeOne("LumoraHigh.Dll");
+        QCOMPARE(beside.size(), left);
+        for (const QString &name : beside)
+            QVERIFY2(reason.contains(u"一時ファイル "_s + file.folder() + u'/' + name), qPrintable(reason));
+    }
+};
+
+QTEST_GUILESS_MAIN(SaveFaultsTest)
+#include "tst_savefaults.moc"
