@@ -112,12 +112,9 @@ std::pair<QRgb, QRgb> drawnColours(const QImage &with, const QImage &without, QR
 
 QPalette darkDesktop()
 {
-    // As qt6ct's "darker" scheme hands it: a light text on #222020.
-    QPalette p(QColor(0xd3, 0xd0, 0xc8), QColor(0x42, 0x42, 0x42), QColor(0x5a, 0x5a, 0x5a), QColor(0x1a, 0x1a, 0x1a),
-               QColor(0x33, 0x33, 0x33), QColor(0xd3, 0xd0, 0xc8), Qt::white, QColor(0x24, 0x24, 0x24),
-               QColor(0x22, 0x20, 0x20));
-    p.setColor(QPalette::ButtonText, QColor(0xd3, 0xd0, 0xc8));
-    return p;
+    // qt6ct's "darker" scheme, as a KDE-like dark desktop hands it to the game.
+    return QPalette(Qt::white, QColor(0x424245), QColor(0x979797), QColor(0x302f2e), QColor(0x4a4947), Qt::white,
+                    Qt::white, QColor(0x3d3d3d), QColor(0x222020));
 }
 
 QPalette highContrastBlack()
