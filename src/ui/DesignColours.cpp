@@ -47,6 +47,14 @@ void setDesignColours(QWidget &widget, ControlKind kind, const std::optional<Rgb
         return;
     const Surface surface = surfaceOf(kind);
     QPalette palette = widget.palette();
+    // The controls a window or frame holds on its stated background were drawn on the classic
+    // colours too (the desktop's button face would be blended with that background).
+    if (backColor && kind == ControlKind::Frame) {
+        for (const ControlKind inside : {ControlKind::CommandButton, ControlKind::TextBox}) {
+            palette.setColor(surfaceOf(inside).text, toQColor(kText));
+            palette.setColor(surfaceOf(inside).background, toQColor(surfaceOf(inside).classicBackground));
+        }
+    }
     palette.setColor(surface.text, toQColor(foreColor.value_or(kText)));
     palette.setColor(surface.background, toQColor(backColor.value_or(surface.classicBackground)));
     widget.setPalette(palette);
