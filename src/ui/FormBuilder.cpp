@@ -1,5 +1,6 @@
 #include "ui/FormBuilder.h"
 
+#include "ui/DesignColours.h"
 #include "ui/Fonts.h"
 #include "ui/Form.h"
 #include "ui/Icons.h"
@@ -19,11 +20,6 @@ namespace {
 
 constexpr int kDialogBorder = 2; // pixels, as a raised panel draws it
 
-QColor toQColor(const Rgb &rgb)
-{
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
-
 QRect pixelRect(const ControlDesign &c)
 {
     return QRect(twipsToPixels(c.left), twipsToPixels(c.top), twipsToPixels(c.width), twipsToPixels(c.height));
@@ -39,18 +35,15 @@ Qt::Alignment toQtAlignment(Alignment alignment)
     return Qt::AlignLeft | Qt::AlignTop;
 }
 
-void setColours(QWidget &widget, const ControlDesign &c)
+// Whether what lies behind the control is a background its design states: its frame's, or
+// the window's.
+bool onStatedBackground(const FormDesign &design, const ControlDesign &c)
 {
-    QPalette palette = widget.palette();
-    if (c.foreColor) {
-        palette.setColor(QPalette::WindowText, toQColor(*c.foreColor));
-        palette.setColor(QPalette::Text, toQColor(*c.foreColor));
-    }
-    if (c.backColor) {
-        palette.setColor(QPalette::Window, toQColor(*c.backColor));
-        widget.setAutoFillBackground(true);
-    }
-    widget.setPalette(palette);
+    if (c.container.empty())
+        return design.backColor.has_value();
+    const auto frame = std::find_if(design.controls.begin(), design.controls.end(),
+                                    [&](const ControlDesign &f) { return f.name == c.container; });
+    return frame != design.controls.end() && frame->backColor.has_value();
 }
 
 QWidget *makeLabel(const ControlDesign &c, QWidget *parent)
@@ -75,10 +68,7 @@ QWidget *makeButton(const ControlDesign &c, QWidget *parent)
 
 QWidget *makePicture(const ControlDesign &c, QWidget *parent)
 {
-    auto *image = new Label(parent);
-    image->setPixmap(picture(c.picture));
-    image->setScaledContents(true);
-    return image;
+    return new PictureLabel(picture(c.picture), parent);
 }
 
 QWidget *makeTextBox(const ControlDesign &c, QWidget *parent)
@@ -107,6 +97,8 @@ void FormBuilder::build(Form &form, const FormDesign &design)
     std::vector<std::pair<int, QWidget *>> tabOrder;
     for (const ControlDesign &c : design.controls) {
         if (QWidget *widget = buildControl(form, c, design.font)) {
+            if (c.kind != ControlKind::Line)
+                setDesignColours(*widget, c.kind, c.foreColor, c.backColor, onStatedBackground(design, c));
             form.m_controls[{c.name, c.index}] = widget;
             if (widget->focusPolicy() != Qt::NoFocus)
                 tabOrder.emplace_back(c.tabIndex, widget);
@@ -147,12 +139,8 @@ void FormBuilder::buildClientArea(Form &form, const FormDesign &design)
     auto *client = new QWidget(&form);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(twipsToPixels(design.clientWidth), twipsToPixels(design.clientHeight));
-    if (design.backColor) {
-        QPalette palette = client->palette();
-        palette.setColor(QPalette::Window, toQColor(*design.backColor));
-        client->setPalette(palette);
-        client->setAutoFillBackground(true);
-    }
+    // The window's own background, as a frame's is drawn.
+    setDesignColours(*client, ControlKind::Frame, std::nullopt, design.backColor, false);
     form.setCentralWidget(client);
     form.m_client = client;
 }
@@ -222,7 +210,6 @@ QWidget *FormBuilder::buildControl(Form &form, const ControlDesign &c, const Fon
     if (c.kind != ControlKind::Line)
         widget->setGeometry(pixelRect(c));
     widget->setFont(toQFont(c.font ? *c.font : windowFont));
-    setColours(*widget, c);
     if (c.autoSize)
         widget->adjustSize();
     if (auto *button = qobject_cast<QPushButton *>(widget)) {

@@ -14,7 +14,7 @@ QIcon programIcon()
 QPixmap picture(Picture picture)
 {
     switch (picture) {
-    case Picture::ProgramIcon: return QPixmap(QStringLiteral(":/icons/lumora-32.png"));
+    case Picture::ProgramIcon: return QPixmap(QStringLiteral(":/icons/lumora-256.png"));
     case Picture::AboutIcon: return QPixmap(QStringLiteral(":/icons/about-32.png"));
     case Picture::None: break;
     }

@@ -26,6 +26,24 @@ void Label::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
+PictureLabel::PictureLabel(QPixmap source, QWidget *parent)
+    : Label(parent)
+    , m_source(std::move(source))
+{
+}
+
+void PictureLabel::paintEvent(QPaintEvent *)
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize size = (QSizeF(contentsRect().size()) * ratio).toSize();
+    if (m_drawn.size() != size || m_drawn.devicePixelRatio() != ratio) {
+        m_drawn = m_source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        m_drawn.setDevicePixelRatio(ratio);
+    }
+    QPainter painter(this);
+    painter.drawPixmap(contentsRect().topLeft(), m_drawn);
+}
+
 void Frame::mouseReleaseEvent(QMouseEvent *event)
 {
     QGroupBox::mouseReleaseEvent(event);

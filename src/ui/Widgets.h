@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPixmap>
 #include <QPoint>
 #include <QWidget>
 
@@ -21,6 +22,25 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
+// A picture stretched to its box, drawn at the box's size in device pixels from the largest
+// image there is (scaled down, smoothly, up to 200 %), and drawn anew when the window moves to a
+// screen of another pixel ratio: the painter never stretches it, so it stays sharp.
+class PictureLabel : public Label
+{
+    Q_OBJECT
+public:
+    PictureLabel(QPixmap source, QWidget *parent);
+
+    const QPixmap &drawn() const { return m_drawn; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPixmap m_source;
+    QPixmap m_drawn;
 };
 
 class Frame : public QGroupBox
