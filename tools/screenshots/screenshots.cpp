@@ -47,7 +47,7 @@ int main(int argc, char *argv[])
     SeededRandom random;
     RoundServicesOverride services(clock, random);
     const QString scores = out.filePath(QStringLiteral("LumoraHigh.Dll"));
-    setHighScoreFileOverride(scores);
+    const HighScoreFileOverride useScores(scores);
     QFile file(scores);
     if (file.open(QIODevice::WriteOnly))
         file.write(QByteArray("12250,\"") + QByteArray::fromHex("905896EC814091BE9859")
