@@ -49,19 +49,19 @@ private slots:
         if (help)
             QTest::keyClick(frmFirst().windowHandle(), Qt::Key_F1);
         // Asked for again from another level window, the one window comes to the front.
-        frmThird().menuEntry(help ? "menOnlineHelp" : "menAbout").trigger();
+        frmThird().menuEntry(help ? LevelForm::Menu::menOnlineHelp : LevelForm::Menu::menAbout).trigger();
         ui::Form &window = help ? static_cast<ui::Form &>(frmHelp()) : frmAbout();
         if (help) {
             QCOMPARE(frmHelp().page(), QUrl(QStringLiteral("qrc:/help/lumora-help.html")));
         } else {
             QCOMPARE(frmAbout().windowTitle(), ui::applicationTitle() + QStringLiteral("のﾊﾞｰｼﾞｮﾝ情報"));
-            QCOMPARE(frmAbout().caption("lblVersion"), "Version " + test::versionText());
+            QCOMPARE(frmAbout().caption(AboutForm::Control::lblVersion), "Version " + test::versionText());
             // The button asks the services; without a tool the player is told so, in a box with the
             // application's title.
-            QTest::mouseClick(&frmAbout().control("cmdSysInfo"), Qt::LeftButton);
+            QTest::mouseClick(&frmAbout().control(AboutForm::Control::cmdSysInfo), Qt::LeftButton);
             QCOMPARE(m_dialogs.messages.size(), std::size_t(1));
             QVERIFY(m_dialogs.messages.front().title.isEmpty() && m_dialogs.messages.front().owner == &frmAbout());
-            frmAbout().control("cmdOK").setFocus(); // where the window opened, for Return
+            frmAbout().control(AboutForm::Control::cmdOK).setFocus(); // where the window opened, for Return
         }
         QTRY_VERIFY(window.isActiveWindow());
         QVERIFY2(!window.windowHandle()->transientParent(), "help and About stand on their own");

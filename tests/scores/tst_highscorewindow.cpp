@@ -45,8 +45,9 @@ private slots:
         frmFirst().menHigh_Click();
         test::verifyOwnedBy(frmHighScore(), frmFirst());
         QStringList shown;
-        for (const char *label :
-             {"lblFirstName", "lblFirstPoint", "lblSecondName", "lblSecondPoint", "lblThirdName", "lblThirdPoint"})
+        using enum HighScoreForm::Control;
+        for (const HighScoreForm::Control label :
+             {lblFirstName, lblFirstPoint, lblSecondName, lblSecondPoint, lblThirdName, lblThirdPoint})
             shown << frmHighScore().caption(label);
         QCOMPARE(shown, (QStringList{u"森野　太郎～"_s, "12500", "<img src=/x.png>", "2", "&amp;", "3"}));
         for (const QLabel *label : frmHighScore().findChildren<QLabel *>())
@@ -119,7 +120,7 @@ private slots:
         file.write("900,\"cd\",,,0,\"\"\r\n"_ba); // another copy of the game saved meanwhile
         const QWidget *asking = &frmHighScore();
 
-        QTest::mouseClick(&frmHighScore().control("cmdClear"), Qt::LeftButton);
+        QTest::mouseClick(&frmHighScore().control(HighScoreForm::Control::cmdClear), Qt::LeftButton);
 
         QCOMPARE(dialogs.messages.size(), std::size_t(1));
         QCOMPARE(dialogs.messages[0].owner, asking);
@@ -128,9 +129,10 @@ private slots:
                  u"確認|ハイスコアを消去してよろしいですか？"_s);
         QVERIFY(dialogs.warnings.empty());
         QVERIFY(frmHighScore().isVisible());
-        QCOMPARE(frmHighScore().caption("lblFirstPoint"), shown);
+        QCOMPARE(frmHighScore().caption(HighScoreForm::Control::lblFirstPoint), shown);
         QVERIFY(!frmFirst().isEnabled());
-        QTest::mouseClick(&frmHighScore().control("cmdOK"), Qt::LeftButton); // the window loaded anew
+        QTest::mouseClick(&frmHighScore().control(HighScoreForm::Control::cmdOK),
+                          Qt::LeftButton); // the window loaded anew
         QVERIFY(frmFirst().isEnabled());
     }
 
@@ -156,7 +158,7 @@ private slots:
         if (byTitleBar)
             frmHighScore().close();
         else
-            QTest::mouseClick(&frmHighScore().control("cmdOK"), Qt::LeftButton);
+            QTest::mouseClick(&frmHighScore().control(HighScoreForm::Control::cmdOK), Qt::LeftButton);
 
         QCOMPARE(test::loadedFormNames(), (QStringList{"frmFirst", "frmSecond", "frmThird"}));
         for (const Level level : {Level::Beginner, Level::Intermediate, Level::Advanced})
