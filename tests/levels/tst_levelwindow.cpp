@@ -1,9 +1,14 @@
+#include "about/AboutForm.h"
+#include "about/HelpViewer.h"
 #include "levels/LevelForm.h"
 #include "levels/RoundServices.h"
 #include "levels/SeededRandom.h"
+#include "scores/HighScoreForm.h"
+#include "scores/HighScoreTestSupport.h"
 #include "support/RoundDriving.h"
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -11,6 +16,7 @@
 #include <algorithm>
 
 using namespace lumora;
+using namespace Qt::StringLiterals;
 using Control = LevelForm::Control;
 using Menu = LevelForm::Menu;
 
@@ -183,6 +189,91 @@ private slots:
             QTest::keyClick(form.windowHandle(), Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(test::loadedFormNames().isEmpty());
         QVERIFY(m_dialogs.messages.empty());
+    }
+
+    void aRecordRoundAsksForTheNameAndTheHighScoreWindowShowsIt()
+    {
+        test::TempHighScoreFile file;
+        m_dialogs.inputAnswers.push_back(u"森野　太郎\u301C"_s);
+        // Names were rendered as markup, and an <img> made the window load a local file.
+        file.write("1,\"a\",2,\"<img src=/x.png>\",3,\"&amp;\"\r\n"_ba);
+        frmFirst().showForm();
+        test::playPerfectRound(frmFirst(), m_clock, 100.0f, 120.0f);
+
+        QCOMPARE(m_dialogs.inputs.at(0).owner, &frmFirst());
+        frmFirst().menHigh_Click();
+        QCOMPARE(frmHighScore().windowHandle()->transientParent(), frmFirst().windowHandle());
+        QStringList shown;
+        using enum HighScoreForm::Control;
+        for (const HighScoreForm::Control label :
+             {lblFirstName, lblFirstPoint, lblSecondName, lblSecondPoint, lblThirdName, lblThirdPoint})
+            shown << frmHighScore().caption(label);
+        QCOMPARE(shown, (QStringList{u"森野　太郎～"_s, "12500", "<img src=/x.png>", "2", "&amp;", "3"}));
+        for (const QLabel *label : frmHighScore().findChildren<QLabel *>())
+            QCOMPARE(label->textFormat(), Qt::PlainText);
+    }
+
+    void leavingTheHighScoresEnablesAllThreeLevelWindowsLoadingTheMissingOnesHidden_data()
+    {
+        // clang-format off
+        QTest::addColumn<QString>("way");
+        QTest::newRow("OK") << "OK";
+        QTest::newRow("the title bar's close") << "close";
+        QTest::newRow("OK after Clear") << "Clear";
+        // clang-format on
+    }
+
+    void leavingTheHighScoresEnablesAllThreeLevelWindowsLoadingTheMissingOnesHidden()
+    {
+        QFETCH(QString, way);
+        test::TempHighScoreFile file;
+        frmSecond().showForm();
+        frmSecond().menHigh_Click();
+        // The greyed level window's close box ended the game while this window was open.
+        QVERIFY(!frmSecond().close());
+        QCOMPARE(test::loadedFormNames(), (QStringList{"frmHighScore", "frmSecond"}));
+
+        if (way == "Clear") // answered No; the window is loaded anew
+            QTest::mouseClick(&frmHighScore().control(HighScoreForm::Control::cmdClear), Qt::LeftButton);
+        QVERIFY(!frmSecond().isEnabled());
+        if (way == "close")
+            frmHighScore().close();
+        else
+            QTest::mouseClick(&frmHighScore().control(HighScoreForm::Control::cmdOK), Qt::LeftButton);
+
+        QCOMPARE(test::loadedFormNames(), (QStringList{"frmFirst", "frmSecond", "frmThird"}));
+        for (const Level level : {Level::Beginner, Level::Intermediate, Level::Advanced})
+            QVERIFY(levelForm(level).isEnabled());
+        QVERIFY(!frmFirst().isVisible() && !frmThird().isVisible());
+    }
+
+    // Asked for again from another level window, the one About window or help viewer comes to
+    // the front, owned by none of them.
+    void theHelpMenuOpensOneAboutWindowOrHelpViewerOfItsOwn_data()
+    {
+        // clang-format off
+        QTest::addColumn<bool>("help");
+        QTest::newRow("About") << false;
+        QTest::newRow("help, by F1 and again by the entry") << true;
+        // clang-format on
+    }
+
+    void theHelpMenuOpensOneAboutWindowOrHelpViewerOfItsOwn()
+    {
+        QFETCH(bool, help);
+        frmFirst().showForm();
+        QTRY_VERIFY(frmFirst().isActiveWindow());
+        if (help)
+            QTest::keyClick(frmFirst().windowHandle(), Qt::Key_F1);
+        frmThird().menuEntry(help ? Menu::menOnlineHelp : Menu::menAbout).trigger();
+        ui::Form &window = help ? static_cast<ui::Form &>(frmHelp()) : frmAbout();
+        QTRY_VERIFY(window.isActiveWindow());
+        QVERIFY2(!window.windowHandle()->transientParent(), "help and About stand on their own");
+        const QStringList loaded =
+            help ? QStringList{"frmFirst", "frmHelp", "frmThird"} : QStringList{"frmAbout", "frmFirst", "frmThird"};
+        QCOMPARE(test::loadedFormNames(), loaded);
+        if (help)
+            QCOMPARE(frmHelp().page(), QUrl(QStringLiteral("qrc:/help/lumora-help.html")));
     }
 };
 
