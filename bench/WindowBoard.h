@@ -2,7 +2,7 @@
 
 #include "levels/RoundServices.h"
 #include "levels/SeededRandom.h"
-#include "support/WindowTestSupport.h"
+#include "support/RoundDriving.h"
 
 #include <QCoreApplication>
 
