@@ -1,6 +1,5 @@
 #include "about/AboutForm.h"
 
-#include "about/AboutDesign.h"
 #include "about/StartSysInfo.h"
 #include "about/SysInfoServices.h"
 #include "ui/Dialogs.h"
@@ -14,24 +13,24 @@ constexpr int kTimer1Interval = 100; // as designed
 }
 
 AboutForm::AboutForm()
-    : Form(ui::aboutDesign())
+    : FormOf(ui::aboutDesign())
 {
-    onClick("cmdOK", [this] { cmdOK_Click(); });
-    onClick("cmdSysInfo", [this] { cmdSysInfo_Click(); });
-    connect(&timer("Timer1"), &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    onClick(Control::cmdOK, [this] { cmdOK_Click(); });
+    onClick(Control::cmdSysInfo, [this] { cmdSysInfo_Click(); });
+    connect(&timer(Control::Timer1), &QTimer::timeout, this, [this] { Timer1_Timer(); });
 }
 
 void AboutForm::Form_Load()
 {
     setWindowTitle(ui::applicationTitle() + QStringLiteral("のﾊﾞｰｼﾞｮﾝ情報"));
-    setCaption("lblVersion", QString::fromStdString(versionText()));
-    timer("Timer1").start();
+    setCaption(Control::lblVersion, QString::fromStdString(versionText()));
+    timer(Control::Timer1).start();
 }
 
 void AboutForm::Form_Unload(bool &cancel)
 {
     Q_UNUSED(cancel);
-    timer("Timer1").setInterval(kTimer1Interval);
+    timer(Control::Timer1).setInterval(kTimer1Interval);
 }
 
 void AboutForm::cmdOK_Click()
@@ -49,7 +48,7 @@ void AboutForm::cmdSysInfo_Click()
 void AboutForm::Timer1_Timer()
 {
     try {
-        QTimer &Timer1 = timer("Timer1");
+        QTimer &Timer1 = timer(Control::Timer1);
         Timer1.stop();
         Timer1.setInterval(0);
     } catch (...) {

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "about/AboutDesign.h"
 #include "ui/Form.h"
 
 namespace lumora {
 
 // frmAbout: the product, its version and a way to the system-information tool. Modeless; the
 // level windows stay usable while it is open.
-class AboutForm : public ui::Form
+class AboutForm : public ui::FormOf<ui::AboutNames>
 {
     Q_OBJECT
 public:

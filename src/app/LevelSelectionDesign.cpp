@@ -6,6 +6,7 @@ namespace lumora::ui {
 FormDesign levelSelectionDesign()
 {
     using namespace fonts;
+    using Control = LevelSelectionNames::Control;
     // A design is a table, one control or menu entry a row.
     // clang-format off
     FormDesign d;
@@ -14,11 +15,11 @@ FormDesign levelSelectionDesign()
     d.clientWidth = 2775;
     d.clientHeight = 3270;
     d.controls = {
-        {.kind = ControlKind::CommandButton, .name = "cmdFirst", .caption = "初級(&F)",
+        {.kind = ControlKind::CommandButton, .name = Control::cmdFirst, .caption = "初級(&F)",
          .left = 0, .top = 0, .width = 2775, .height = 1095, .font = mincho(27.75), .tabIndex = 0},
-        {.kind = ControlKind::CommandButton, .name = "cmdSecond", .caption = "中級(&S)",
+        {.kind = ControlKind::CommandButton, .name = Control::cmdSecond, .caption = "中級(&S)",
          .left = 0, .top = 1080, .width = 2775, .height = 1095, .font = mincho(27.75), .tabIndex = 1},
-        {.kind = ControlKind::CommandButton, .name = "cmdThird", .caption = "上級(&T)",
+        {.kind = ControlKind::CommandButton, .name = Control::cmdThird, .caption = "上級(&T)",
          .left = 0, .top = 2160, .width = 2775, .height = 1095, .font = mincho(27.75), .tabIndex = 2},
     };
     // clang-format on

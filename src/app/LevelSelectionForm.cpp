@@ -1,17 +1,16 @@
 #include "app/LevelSelectionForm.h"
 
-#include "app/LevelSelectionDesign.h"
 #include "levels/LevelForm.h"
 #include "ui/FormRegistry.h"
 
 namespace lumora {
 
 LevelSelectionForm::LevelSelectionForm()
-    : Form(ui::levelSelectionDesign())
+    : FormOf(ui::levelSelectionDesign())
 {
-    onClick("cmdFirst", [this] { cmdFirst_Click(); });
-    onClick("cmdSecond", [this] { cmdSecond_Click(); });
-    onClick("cmdThird", [this] { cmdThird_Click(); });
+    onClick(Control::cmdFirst, [this] { cmdFirst_Click(); });
+    onClick(Control::cmdSecond, [this] { cmdSecond_Click(); });
+    onClick(Control::cmdThird, [this] { cmdThird_Click(); });
 }
 
 // The level window is on screen before this window goes, so the program never runs out of windows.

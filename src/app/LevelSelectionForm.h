@@ -1,11 +1,12 @@
 #pragma once
 
+#include "app/LevelSelectionDesign.h"
 #include "ui/Form.h"
 
 namespace lumora {
 
 // 級選択: opens the chosen level's window, then closes for good.
-class LevelSelectionForm : public ui::Form
+class LevelSelectionForm : public ui::FormOf<ui::LevelSelectionNames>
 {
     Q_OBJECT
 public:

@@ -1,7 +1,6 @@
 #include "app/SplashForm.h"
 
 #include "app/LevelSelectionForm.h"
-#include "app/SplashDesign.h"
 #include "ui/FormRegistry.h"
 #include "core/VersionText.h"
 
@@ -10,21 +9,21 @@
 namespace lumora {
 
 SplashForm::SplashForm()
-    : Form(ui::splashDesign())
+    : FormOf(ui::splashDesign())
 {
     // Every element with a click handler dismisses the splash; lblVersion has none.
-    onClick("Frame1", [this] { dismiss(); });
-    onClick("imgLogo", [this] { dismiss(); });
-    onClick("lblCompany", [this] { dismiss(); });
-    onClick("lblCompanyProduct", [this] { dismiss(); });
-    onClick("lblProductName", 0, [this] { dismiss(); });
-    onClick("lblProductName", 2, [this] { dismiss(); });
-    onClick("lblWarning", [this] { dismiss(); });
+    onClick(Control::Frame1, [this] { dismiss(); });
+    onClick(Control::imgLogo, [this] { dismiss(); });
+    onClick(Control::lblCompany, [this] { dismiss(); });
+    onClick(Control::lblCompanyProduct, [this] { dismiss(); });
+    onClick(Control::lblProductName, 0, [this] { dismiss(); });
+    onClick(Control::lblProductName, 2, [this] { dismiss(); });
+    onClick(Control::lblWarning, [this] { dismiss(); });
 }
 
 void SplashForm::Form_Load()
 {
-    setCaption("lblVersion", QString::fromStdString(versionText()));
+    setCaption(Control::lblVersion, QString::fromStdString(versionText()));
 }
 
 void SplashForm::Form_KeyPress(std::int16_t KeyAscii)

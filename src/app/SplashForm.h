@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/SplashDesign.h"
 #include "ui/Form.h"
 
 #include <cstdint>
@@ -8,7 +9,7 @@ namespace lumora {
 
 // The splash: waits, without a time limit, for a character key or a click, then gives way to
 // the level selection.
-class SplashForm : public ui::Form
+class SplashForm : public ui::FormOf<ui::SplashNames>
 {
     Q_OBJECT
 public:

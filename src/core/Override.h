@@ -4,9 +4,10 @@
 
 namespace lumora {
 
-// Puts `replacement` into one of the program's seams (its dialogs, clock, random source, system
-// services) until the guard goes away, then puts back what was there: tests answer, time and
-// deal through it.
+// Puts `replacement` into one of the program's seams (its dialogs, clock and random source, system
+// services, the high-score file's place) until the guard goes away, then puts back what was there:
+// tests answer, time, deal and save through it. Each seam has one guard, `<Seam>Override`, made
+// from this one.
 template <typename T>
 class Override
 {

@@ -1,6 +1,5 @@
 #include "levels/LevelForm.h"
 
-#include "levels/LevelDesign.h"
 #include "levels/RoundServices.h"
 #include "scores/RecordKeeper.h"
 #include "ui/Dialogs.h"
@@ -11,25 +10,25 @@
 namespace lumora {
 
 LevelForm::LevelForm(const LevelParams &level)
-    : Form(ui::levelDesign(level))
+    : FormOf(ui::levelDesign(level))
     , m_level(level)
     , m_view(*this, level.boardSize)
     , m_engine(level.boardSize, m_view, gameClock(), gameRandom(), *this)
 {
-    onClick("cmdStart", [this] { cmdStart_Click(); });
-    onClick("cmdAgain", [this] { cmdAgain_Click(); });
-    onClick("cmdEnd", [this] { cmdEnd_Click(); });
+    onClick(Control::cmdStart, [this] { cmdStart_Click(); });
+    onClick(Control::cmdAgain, [this] { cmdAgain_Click(); });
+    onClick(Control::cmdEnd, [this] { cmdEnd_Click(); });
     for (int index = 1; index <= level.boardSize; ++index)
-        onClick("cmdNumbar", index, [this, index] { cmdNumbar_Click(static_cast<std::int16_t>(index)); });
+        onClick(Control::cmdNumbar, index, [this, index] { cmdNumbar_Click(static_cast<std::int16_t>(index)); });
 
-    onMenu("menAgain", [this] { menAgain_Click(); });
-    onMenu("menFirst", [this] { menFirst_Click(); });
-    onMenu("menSecond", [this] { menSecond_Click(); });
-    onMenu("menThird", [this] { menThird_Click(); });
-    onMenu("menHigh", [this] { menHigh_Click(); });
-    onMenu("menEnd", [this] { menEnd_Click(); });
-    onMenu("menOnlineHelp", [this] { menOnlineHelp_Click(); });
-    onMenu("menAbout", [this] { menAbout_Click(); });
+    onMenu(Menu::menAgain, [this] { menAgain_Click(); });
+    onMenu(Menu::menFirst, [this] { menFirst_Click(); });
+    onMenu(Menu::menSecond, [this] { menSecond_Click(); });
+    onMenu(Menu::menThird, [this] { menThird_Click(); });
+    onMenu(Menu::menHigh, [this] { menHigh_Click(); });
+    onMenu(Menu::menEnd, [this] { menEnd_Click(); });
+    onMenu(Menu::menOnlineHelp, [this] { menOnlineHelp_Click(); });
+    onMenu(Menu::menAbout, [this] { menAbout_Click(); });
 }
 
 void LevelForm::Form_Load()
@@ -91,7 +90,7 @@ LevelForm &levelForm(Level level)
 
 LevelForm *loadedLevelForm(Level level)
 {
-    return static_cast<LevelForm *>(ui::FormRegistry::find(levelParams(level).formName));
+    return dynamic_cast<LevelForm *>(ui::FormRegistry::find(levelParams(level).formName));
 }
 
 LevelForm &frmFirst()

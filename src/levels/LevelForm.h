@@ -4,6 +4,7 @@
 #include "levels/LevelRoundView.h"
 #include "levels/LevelParams.h"
 #include "round/RoundEngine.h"
+#include "levels/LevelDesign.h"
 #include "ui/Form.h"
 
 #include <cstdint>
@@ -11,7 +12,7 @@
 namespace lumora {
 
 // frmFirst, frmSecond and frmThird: one class, told apart only by their row of level parameters.
-class LevelForm : public ui::Form, private RoundHandoffs
+class LevelForm : public ui::FormOf<ui::LevelNames>, private RoundHandoffs
 {
     Q_OBJECT
 public:

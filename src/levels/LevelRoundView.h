@@ -1,22 +1,22 @@
 #pragma once
 
+#include "levels/LevelDesign.h"
 #include "round/RoundPorts.h"
+#include "ui/Form.h"
 
 #include <vector>
 
 class QAbstractButton;
 
-namespace lumora::ui {
-class Form;
-}
-
 namespace lumora {
 
-// Lets the round engine drive a level window's controls by name, through the window's designs.
+// Lets the round engine drive a level window's controls, by the names of the window's design.
 class LevelRoundView final : public RoundView
 {
 public:
-    LevelRoundView(ui::Form &form, int boardSize);
+    using LevelWindow = ui::FormOf<ui::LevelNames>;
+
+    LevelRoundView(LevelWindow &form, int boardSize);
 
     std::string numbarCaption(int index) const override;
     void setNumbarCaption(int index, const std::string &caption) override;
@@ -29,7 +29,7 @@ public:
 private:
     QAbstractButton &numbar(int index) const;
 
-    ui::Form &m_form;
+    LevelWindow &m_form;
     // The board's buttons by index, found once: a deal reads and writes them some 800 times.
     std::vector<QAbstractButton *> m_numbars;
 };

@@ -8,23 +8,21 @@ namespace lumora {
 namespace {
 SystemClock g_systemClock;
 SeededRandom g_seededRandom;
-Clock *g_clock = &g_systemClock;
-RandomSource *g_random = &g_seededRandom;
+RoundServices g_services{&g_systemClock, &g_seededRandom};
 } // namespace
 
 Clock &gameClock()
 {
-    return *g_clock;
+    return *g_services.clock;
 }
 
 RandomSource &gameRandom()
 {
-    return *g_random;
+    return *g_services.random;
 }
 
 RoundServicesOverride::RoundServicesOverride(Clock &clock, RandomSource &random)
-    : m_clock(g_clock, &clock)
-    , m_random(g_random, &random)
+    : Override(g_services, {&clock, &random})
 {
 }
 

@@ -9,15 +9,18 @@ namespace lumora {
 Clock &gameClock();
 RandomSource &gameRandom();
 
+// What the level windows draw on: one clock and one random generator.
+struct RoundServices
+{
+    Clock *clock;
+    RandomSource *random;
+};
+
 // Replaces both until the guard goes away (tests fix time and the deal).
-class RoundServicesOverride
+class RoundServicesOverride : public Override<RoundServices>
 {
 public:
     RoundServicesOverride(Clock &clock, RandomSource &random);
-
-private:
-    Override<Clock *> m_clock;
-    Override<RandomSource *> m_random;
 };
 
 } // namespace lumora

@@ -130,9 +130,9 @@ QString highScoreSaveFile()
     return fileOverride().isEmpty() ? platformSaveFile() : fileOverride();
 }
 
-void setHighScoreFileOverride(const QString &path)
+HighScoreFileOverride::HighScoreFileOverride(const QString &path)
+    : Override(fileOverride(), path)
 {
-    fileOverride() = path;
 }
 
 LoadResult LoadHighScores(HighScoreTable &table)

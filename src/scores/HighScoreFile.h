@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Override.h"
 #include "scores/HighScoreFormat.h"
 #include "scores/HighScoreTable.h"
 
@@ -19,9 +20,13 @@ QString HighScoreFile();
 // copy when the fixed place cannot be written.
 QString highScoreSaveFile();
 
-// Points both elsewhere; an empty path restores the real location. For tests only, so that no
-// test reaches the player's file.
-void setHighScoreFileOverride(const QString &path);
+// Points both at `path` until the guard goes away. For tests only, so that no test reaches the
+// player's file.
+class HighScoreFileOverride : public Override<QString>
+{
+public:
+    explicit HighScoreFileOverride(const QString &path);
+};
 
 // Reads HighScoreFile() into `table` (see readHighScores). Shows nothing to the player.
 LoadResult LoadHighScores(HighScoreTable &table = highScores());

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "scores/HighScoreDesign.h"
 #include "ui/Form.h"
 
 namespace lumora {
 
 // frmHighScore: the best score and holder of each level and a reset. The level window that opens
 // it stays disabled until it is dismissed.
-class HighScoreForm : public ui::Form
+class HighScoreForm : public ui::FormOf<ui::HighScoreNames>
 {
     Q_OBJECT
 public:

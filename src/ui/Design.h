@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QMetaEnum>
+
 #include <optional>
 #include <string>
+#include <string_view>
+#include <type_traits>
 #include <vector>
 
 // Window designs as plain data: what each control is, where it stands (in twips), how its text
@@ -14,6 +18,28 @@ enum class Charset { Western, ShiftJis };
 enum class ButtonRole { None, Default, Cancel, DefaultAndCancel };
 enum class Picture { None, ProgramIcon, AboutIcon };
 enum class WindowBorder { FixedSingle, FixedDialogNoTitle };
+
+// The name of a control or menu entry: an enumerator of its window's own enums (Q_ENUM in a
+// Q_GADGET beside the design), spelt as the design and the window's code both spell it. Rows
+// carry it and the window looks its controls up by it, so a misspelt name fails the build.
+class DesignName
+{
+public:
+    DesignName() = default;
+    template <typename E>
+    requires std::is_enum_v<E> DesignName(E id)
+        : m_text(QMetaEnum::fromType<E>().valueToKey(static_cast<int>(id)))
+    {
+    }
+
+    const char *text() const { return m_text; }
+    bool empty() const { return *m_text == '\0'; }
+    friend bool operator==(DesignName a, DesignName b) { return std::string_view(a.m_text) == b.m_text; }
+    friend auto operator<=>(DesignName a, DesignName b) { return std::string_view(a.m_text) <=> b.m_text; }
+
+private:
+    const char *m_text = "";
+};
 
 struct FontDesign
 {
@@ -33,11 +59,11 @@ struct Rgb
 struct ControlDesign
 {
     ControlKind kind = ControlKind::Label;
-    std::string name;
-    int index = -1;        // element of a control array; -1 for a single control
-    std::string container; // the frame it lies in; empty for the window itself
-    std::string caption;   // UTF-8; '&' marks an access key
-    int left = 0;          // for a Line: x1, y1, x2, y2
+    DesignName name;
+    int index = -1;       // element of a control array; -1 for a single control
+    DesignName container; // the frame it lies in; empty for the window itself
+    std::string caption;  // UTF-8; '&' marks an access key
+    int left = 0;         // for a Line: x1, y1, x2, y2
     int top = 0;
     int width = 0;
     int height = 0;
@@ -59,9 +85,9 @@ struct ControlDesign
 
 struct MenuDesign
 {
-    std::string name;
+    DesignName name;
     std::string caption;  // "-" is a separator
-    std::string parent;   // empty: on the menu bar
+    DesignName parent;    // empty: on the menu bar
     std::string shortcut; // QKeySequence text, e.g. "F4", "Ctrl+Q"
     bool checked = false; // fixed for the window's life
 };

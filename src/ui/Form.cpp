@@ -14,6 +14,8 @@
 #include <QWindow>
 #include <qdrawutil.h>
 
+#include <set>
+
 #include "ui/Widgets.h"
 
 namespace lumora::ui {
@@ -26,15 +28,15 @@ Form::Form(const FormDesign &design, QWidget *parent)
     FormBuilder::build(*this, design);
 }
 
-QWidget &Form::control(std::string_view name, int index) const
+QWidget &Form::control(DesignName name, int index) const
 {
-    const auto it = m_controls.find({std::string(name), index});
+    const auto it = m_controls.find({name, index});
     if (it == m_controls.end())
         lumora::raise(ErrorCode::ControlArrayElementMissing);
     return *it->second;
 }
 
-QAction &Form::menuEntry(std::string_view name) const
+QAction &Form::menuEntry(DesignName name) const
 {
     const auto it = m_menus.find(name);
     if (it == m_menus.end())
@@ -42,7 +44,7 @@ QAction &Form::menuEntry(std::string_view name) const
     return *it->second;
 }
 
-QTimer &Form::timer(std::string_view name) const
+QTimer &Form::timer(DesignName name) const
 {
     const auto it = m_timers.find(name);
     if (it == m_timers.end())
@@ -50,7 +52,7 @@ QTimer &Form::timer(std::string_view name) const
     return *it->second;
 }
 
-QString Form::caption(std::string_view name, int index) const
+QString Form::caption(DesignName name, int index) const
 {
     QWidget &widget = control(name, index);
     if (auto *button = qobject_cast<QAbstractButton *>(&widget))
@@ -64,7 +66,7 @@ QString Form::caption(std::string_view name, int index) const
     lumora::raise(ErrorCode::TypeMismatch);
 }
 
-void Form::setCaption(std::string_view name, int index, const QString &caption)
+void Form::setCaption(DesignName name, int index, const QString &caption)
 {
     QWidget &widget = control(name, index);
     if (auto *button = qobject_cast<QAbstractButton *>(&widget)) {
@@ -82,10 +84,24 @@ void Form::setCaption(std::string_view name, int index, const QString &caption)
     }
 }
 
-bool Form::isControlShown(std::string_view name, int index) const
+bool Form::isControlShown(DesignName name, int index) const
 {
     const QWidget &widget = control(name, index);
     return widget.isVisibleTo(m_client);
+}
+
+void Form::requireRows(const FormDesign &design, const QMetaEnum &controls, const QMetaEnum &menus)
+{
+    const auto sameNames = [](const auto &rows, const QMetaEnum &names) {
+        std::set<std::string_view> named, designed;
+        for (int i = 0; i < names.keyCount(); ++i)
+            named.insert(names.key(i));
+        for (const auto &row : rows)
+            designed.insert(row.name.text());
+        return named == designed;
+    };
+    if (!sameNames(design.controls, controls) || !sameNames(design.menus, menus))
+        lumora::raise(ErrorCode::ControlArrayElementMissing);
 }
 
 void Form::load()

@@ -147,7 +147,7 @@ void FormBuilder::buildClientArea(Form &form, const FormDesign &design)
 
 void FormBuilder::buildMenus(Form &form, const std::vector<MenuDesign> &design)
 {
-    std::map<std::string, QMenu *> menus;
+    std::map<DesignName, QMenu *> menus;
     for (const MenuDesign &m : design) {
         const QString caption = QString::fromStdString(m.caption);
         QWidget *owner = m.parent.empty() ? static_cast<QWidget *>(form.menuBar()) : menus.at(m.parent);
@@ -166,7 +166,7 @@ void FormBuilder::buildMenus(Form &form, const std::vector<MenuDesign> &design)
                 action = static_cast<QMenu *>(owner)->addAction(caption);
             }
         }
-        action->setObjectName(QString::fromStdString(m.name));
+        action->setObjectName(QString::fromLatin1(m.name.text()));
         if (!m.shortcut.empty())
             action->setShortcut(QKeySequence(QString::fromStdString(m.shortcut)));
         if (m.checked) {
@@ -197,15 +197,15 @@ QWidget *FormBuilder::buildControl(Form &form, const ControlDesign &c, const Fon
     case ControlKind::Line: widget = makeLine(c, parent); break;
     case ControlKind::Timer: {
         auto *timer = new QTimer(&form);
-        timer->setObjectName(QString::fromStdString(c.name));
+        timer->setObjectName(QString::fromLatin1(c.name.text()));
         timer->setInterval(c.interval);
         form.m_timers[c.name] = timer;
         return nullptr;
     }
     case ControlKind::CommonDialog: return nullptr; // no visible presence; the window that carries it owns the object
     }
-    const QString objectName = c.index < 0 ? QString::fromStdString(c.name)
-                                           : QStringLiteral("%1_%2").arg(QString::fromStdString(c.name)).arg(c.index);
+    const QString name = QString::fromLatin1(c.name.text());
+    const QString objectName = c.index < 0 ? name : QStringLiteral("%1_%2").arg(name).arg(c.index);
     widget->setObjectName(objectName);
     if (c.kind != ControlKind::Line)
         widget->setGeometry(pixelRect(c));

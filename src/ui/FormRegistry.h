@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/RuntimeError.h"
+
 #include <string_view>
 #include <vector>
 
@@ -14,11 +16,16 @@ class FormRegistry
 public:
     static Form *find(std::string_view name);
 
+    // The window of that name, made by `make` unless it exists. One of another class under the
+    // name raises "Type mismatch".
     template <typename F, typename Make>
     static F &reference(std::string_view name, Make make)
     {
-        if (Form *existing = find(name))
-            return static_cast<F &>(*existing);
+        if (Form *existing = find(name)) {
+            if (auto *form = dynamic_cast<F *>(existing))
+                return *form;
+            lumora::raise(ErrorCode::TypeMismatch);
+        }
         F *form = make();
         add(form);
         form->load();

@@ -22,13 +22,14 @@ private slots:
         // clang-format off
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");
-        QTest::addColumn<QString>("element");
+        QTest::addColumn<SplashForm::Control>("element"); // clicked when there is no key
         QTest::addColumn<bool>("dismissed");
-        QTest::newRow("letter") << int(Qt::Key_A) << 0 << "" << true;
-        QTest::newRow("alt with a letter") << int(Qt::Key_A) << int(Qt::AltModifier) << "" << false;
-        QTest::newRow("arrow") << int(Qt::Key_Left) << 0 << "" << false;
-        QTest::newRow("click on the warning") << 0 << 0 << "lblWarning" << true;
-        QTest::newRow("click on the version") << 0 << 0 << "lblVersion" << false;
+        using Control = SplashForm::Control;
+        QTest::newRow("letter") << int(Qt::Key_A) << 0 << Control() << true;
+        QTest::newRow("alt with a letter") << int(Qt::Key_A) << int(Qt::AltModifier) << Control() << false;
+        QTest::newRow("arrow") << int(Qt::Key_Left) << 0 << Control() << false;
+        QTest::newRow("click on the warning") << 0 << 0 << Control::lblWarning << true;
+        QTest::newRow("click on the version") << 0 << 0 << Control::lblVersion << false;
         // clang-format on
     }
 
@@ -36,16 +37,16 @@ private slots:
     {
         QFETCH(int, key);
         QFETCH(int, modifiers);
-        QFETCH(QString, element);
+        QFETCH(SplashForm::Control, element);
         QFETCH(bool, dismissed);
         Main();
-        QCOMPARE(frmSplash().caption("lblVersion"), "Version " + test::versionText());
+        QCOMPARE(frmSplash().caption(SplashForm::Control::lblVersion), "Version " + test::versionText());
         // Without it, Wayland compositors and Qt's own decorations there gave the splash a title bar.
         QVERIFY(frmSplash().windowFlags().testFlag(Qt::FramelessWindowHint));
         if (key)
             QTest::keyClick(&frmSplash(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         else
-            QTest::mouseClick(&frmSplash().control(element.toStdString()), Qt::LeftButton, {}, QPoint(2, 2));
+            QTest::mouseClick(&frmSplash().control(element), Qt::LeftButton, {}, QPoint(2, 2));
         QCOMPARE(test::loadedFormNames(), QStringList{dismissed ? "frmMain" : "frmSplash"});
         QVERIFY(ui::FormRegistry::loaded().front()->isVisible());
     }
@@ -53,20 +54,21 @@ private slots:
     void choosingALevelLeavesExactlyThatLevelWindow_data()
     {
         // clang-format off
-        QTest::addColumn<QString>("button");
+        QTest::addColumn<LevelSelectionForm::Control>("button");
         QTest::addColumn<QString>("window");
-        QTest::newRow("beginner") << "cmdFirst" << "frmFirst";
-        QTest::newRow("intermediate") << "cmdSecond" << "frmSecond";
-        QTest::newRow("advanced") << "cmdThird" << "frmThird";
+        using Control = LevelSelectionForm::Control;
+        QTest::newRow("beginner") << Control::cmdFirst << "frmFirst";
+        QTest::newRow("intermediate") << Control::cmdSecond << "frmSecond";
+        QTest::newRow("advanced") << Control::cmdThird << "frmThird";
         // clang-format on
     }
 
     void choosingALevelLeavesExactlyThatLevelWindow()
     {
-        QFETCH(QString, button);
+        QFETCH(LevelSelectionForm::Control, button);
         QFETCH(QString, window);
         frmMain().showForm();
-        QTest::mouseClick(&frmMain().control(button.toStdString()), Qt::LeftButton);
+        QTest::mouseClick(&frmMain().control(button), Qt::LeftButton);
         QCOMPARE(test::loadedFormNames(), QStringList{window});
         const ui::Form *shown = ui::FormRegistry::find(window.toStdString());
         QVERIFY(shown->isVisible() && !shown->windowFlags().testFlag(Qt::FramelessWindowHint));

@@ -1,9 +1,14 @@
+#include "about/AboutForm.h"
+#include "about/HelpViewer.h"
 #include "levels/LevelForm.h"
 #include "levels/RoundServices.h"
 #include "levels/SeededRandom.h"
+#include "scores/HighScoreForm.h"
+#include "scores/HighScoreTestSupport.h"
 #include "support/RoundDriving.h"
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -11,6 +16,9 @@
 #include <algorithm>
 
 using namespace lumora;
+using namespace Qt::StringLiterals;
+using Control = LevelForm::Control;
+using Menu = LevelForm::Menu;
 
 class LevelWindowTest : public QObject
 {
@@ -47,12 +55,12 @@ private slots:
         // clang-format off
         QTest::addColumn<int>("level");
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("checked");
+        QTest::addColumn<Menu>("checked");
         QTest::addColumn<int>("index");
         QTest::addColumn<QPoint>("twips");
-        QTest::newRow("beginner") << int(Level::Beginner) << "初級" << "menFirst" << 5 << QPoint(3480, 240);
-        QTest::newRow("intermediate") << int(Level::Intermediate) << "中級" << "menSecond" << 7 << QPoint(5160, 240);
-        QTest::newRow("advanced") << int(Level::Advanced) << "上級" << "menThird" << 96 << QPoint(9360, 6120);
+        QTest::newRow("beginner") << int(Level::Beginner) << "初級" << Menu::menFirst << 5 << QPoint(3480, 240);
+        QTest::newRow("intermediate") << int(Level::Intermediate) << "中級" << Menu::menSecond << 7 << QPoint(5160, 240);
+        QTest::newRow("advanced") << int(Level::Advanced) << "上級" << Menu::menThird << 96 << QPoint(9360, 6120);
         // clang-format on
     }
 
@@ -60,16 +68,16 @@ private slots:
     {
         QFETCH(int, level);
         QFETCH(QString, name);
-        QFETCH(QString, checked);
+        QFETCH(Menu, checked);
         QFETCH(int, index);
         QFETCH(QPoint, twips);
         LevelForm &form = levelForm(Level(level));
         form.showForm();
         QCOMPARE(form.windowTitle(),
                  QStringLiteral("ルモラ＋＋　Version %1　%2　-by ささらぎ-").arg(test::versionText(), name));
-        for (const char *entry : {"menFirst", "menSecond", "menThird"})
-            QCOMPARE(form.menuEntry(entry).isChecked(), checked == QLatin1String(entry));
-        QPushButton &button = form.controlAs<QPushButton>("cmdNumbar", index);
+        for (const Menu entry : {Menu::menFirst, Menu::menSecond, Menu::menThird})
+            QCOMPARE(form.menuEntry(entry).isChecked(), entry == checked);
+        QPushButton &button = form.controlAs<QPushButton>(Control::cmdNumbar, index);
         QCOMPARE(button.geometry(), QRect(twips / 15, QSize(57, 57)));
         QCOMPARE(button.parentWidget()->objectName(), QStringLiteral("fraNumbars"));
     }
@@ -79,29 +87,29 @@ private slots:
     void spaceAfterStartOrAgainPressesNoHiddenButton_data()
     {
         // clang-format off
-        QTest::addColumn<QString>("button");
-        QTest::newRow("Start") << "cmdStart";
-        QTest::newRow("もう一度") << "cmdAgain";
+        QTest::addColumn<Control>("button");
+        QTest::newRow("Start") << Control::cmdStart;
+        QTest::newRow("もう一度") << Control::cmdAgain;
         // clang-format on
     }
 
     void spaceAfterStartOrAgainPressesNoHiddenButton()
     {
-        QFETCH(QString, button);
+        QFETCH(Control, button);
         LevelForm &form = frmFirst();
         form.showForm();
-        if (button == "cmdAgain")
+        if (button == Control::cmdAgain)
             test::playPerfectRound(form, m_clock, 100, 130);
-        QWidget &pressed = form.control(button.toStdString());
+        QWidget &pressed = form.control(button);
         pressed.setFocus();
         QTest::keyClick(&pressed, Qt::Key_Space);
-        QVERIFY(form.isControlShown("fraNumbars"));
+        QVERIFY(form.isControlShown(Control::fraNumbars));
         QWidget *focus = form.focusWidget();
         QVERIFY(focus && form.isVisible() && focus->isVisible()); // checked first: a second deal never returns
         QVERIFY(!(test::buttonCarrying(form, 1).focusPolicy() & Qt::TabFocus)); // nor Tab reaches the board
         QTest::keyClick(focus, Qt::Key_Space);
         QCOMPARE(test::loadedFormNames(), QStringList{"frmFirst"});
-        QCOMPARE(form.caption("lblNext"), QStringLiteral("1"));
+        QCOMPARE(form.caption(Control::lblNext), QStringLiteral("1"));
     }
 
     // Mid-round, F4 deals afresh and the entry for the window's own level changes nothing.
@@ -109,28 +117,28 @@ private slots:
     {
         // clang-format off
         QTest::addColumn<int>("level");
-        QTest::addColumn<QString>("entry");  // empty: F4
-        QTest::newRow("F4") << int(Level::Intermediate) << "";
-        QTest::newRow("初級's own entry") << int(Level::Beginner) << "menFirst";
-        QTest::newRow("中級's own entry") << int(Level::Intermediate) << "menSecond";
-        QTest::newRow("上級's own entry") << int(Level::Advanced) << "menThird";
+        QTest::addColumn<Menu>("entry");  // menAgain: its key, F4
+        QTest::newRow("F4") << int(Level::Intermediate) << Menu::menAgain;
+        QTest::newRow("初級's own entry") << int(Level::Beginner) << Menu::menFirst;
+        QTest::newRow("中級's own entry") << int(Level::Intermediate) << Menu::menSecond;
+        QTest::newRow("上級's own entry") << int(Level::Advanced) << Menu::menThird;
         // clang-format on
     }
 
     void f4DealsAfreshAndTheOwnLevelEntryChangesNothing()
     {
         QFETCH(int, level);
-        QFETCH(QString, entry);
+        QFETCH(Menu, entry);
         LevelForm &form = levelForm(Level(level));
         form.showForm();
         QTRY_VERIFY(form.isActiveWindow());
         test::startPlaying(form, m_clock);
-        const bool f4 = entry.isEmpty();
-        f4 ? QTest::keyClick(form.windowHandle(), Qt::Key_F4) : form.menuEntry(entry.toStdString()).trigger();
+        const bool f4 = entry == Menu::menAgain;
+        f4 ? QTest::keyClick(form.windowHandle(), Qt::Key_F4) : form.menuEntry(entry).trigger();
         QCOMPARE(test::loadedFormNames(), QStringList{QString::fromStdString(form.formName())});
         QCOMPARE(form.roundState().NextNumber, f4 ? 1 : 2);
         QCOMPARE(form.roundState().Points, f4 ? 0.0 : 5.0);
-        QVERIFY(form.menuEntry(f4 ? "menSecond" : entry.toStdString()).isChecked());
+        QVERIFY(form.menuEntry(f4 ? Menu::menSecond : entry).isChecked());
     }
 
     void switchingThereAndBackAbandonsTheRoundForOneFreshWindow()
@@ -138,14 +146,14 @@ private slots:
         QPointer<LevelForm> first = &frmFirst();
         first->showForm();
         test::startPlaying(*first, m_clock);
-        first->menuEntry("menSecond").trigger();
+        first->menuEntry(Menu::menSecond).trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(test::loadedFormNames(), QStringList{"frmSecond"});
         QVERIFY(first.isNull());
 
-        frmSecond().menuEntry("menFirst").trigger();
+        frmSecond().menuEntry(Menu::menFirst).trigger();
         QCOMPARE(test::loadedFormNames(), QStringList{"frmFirst"});
-        QVERIFY(frmFirst().isVisible() && frmFirst().isControlShown("cmdStart"));
+        QVERIFY(frmFirst().isVisible() && frmFirst().isControlShown(Control::cmdStart));
         QCOMPARE(frmFirst().roundState().NextNumber, 0);
     }
 
@@ -181,6 +189,91 @@ private slots:
             QTest::keyClick(form.windowHandle(), Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(test::loadedFormNames().isEmpty());
         QVERIFY(m_dialogs.messages.empty());
+    }
+
+    void aRecordRoundAsksForTheNameAndTheHighScoreWindowShowsIt()
+    {
+        test::TempHighScoreFile file;
+        m_dialogs.inputAnswers.push_back(u"森野　太郎\u301C"_s);
+        // Names were rendered as markup, and an <img> made the window load a local file.
+        file.write("1,\"a\",2,\"<img src=/x.png>\",3,\"&amp;\"\r\n"_ba);
+        frmFirst().showForm();
+        test::playPerfectRound(frmFirst(), m_clock, 100.0f, 120.0f);
+
+        QCOMPARE(m_dialogs.inputs.at(0).owner, &frmFirst());
+        frmFirst().menHigh_Click();
+        QCOMPARE(frmHighScore().windowHandle()->transientParent(), frmFirst().windowHandle());
+        QStringList shown;
+        using enum HighScoreForm::Control;
+        for (const HighScoreForm::Control label :
+             {lblFirstName, lblFirstPoint, lblSecondName, lblSecondPoint, lblThirdName, lblThirdPoint})
+            shown << frmHighScore().caption(label);
+        QCOMPARE(shown, (QStringList{u"森野　太郎～"_s, "12500", "<img src=/x.png>", "2", "&amp;", "3"}));
+        for (const QLabel *label : frmHighScore().findChildren<QLabel *>())
+            QCOMPARE(label->textFormat(), Qt::PlainText);
+    }
+
+    void leavingTheHighScoresEnablesAllThreeLevelWindowsLoadingTheMissingOnesHidden_data()
+    {
+        // clang-format off
+        QTest::addColumn<QString>("way");
+        QTest::newRow("OK") << "OK";
+        QTest::newRow("the title bar's close") << "close";
+        QTest::newRow("OK after Clear") << "Clear";
+        // clang-format on
+    }
+
+    void leavingTheHighScoresEnablesAllThreeLevelWindowsLoadingTheMissingOnesHidden()
+    {
+        QFETCH(QString, way);
+        test::TempHighScoreFile file;
+        frmSecond().showForm();
+        frmSecond().menHigh_Click();
+        // The greyed level window's close box ended the game while this window was open.
+        QVERIFY(!frmSecond().close());
+        QCOMPARE(test::loadedFormNames(), (QStringList{"frmHighScore", "frmSecond"}));
+
+        if (way == "Clear") // answered No; the window is loaded anew
+            QTest::mouseClick(&frmHighScore().control(HighScoreForm::Control::cmdClear), Qt::LeftButton);
+        QVERIFY(!frmSecond().isEnabled());
+        if (way == "close")
+            frmHighScore().close();
+        else
+            QTest::mouseClick(&frmHighScore().control(HighScoreForm::Control::cmdOK), Qt::LeftButton);
+
+        QCOMPARE(test::loadedFormNames(), (QStringList{"frmFirst", "frmSecond", "frmThird"}));
+        for (const Level level : {Level::Beginner, Level::Intermediate, Level::Advanced})
+            QVERIFY(levelForm(level).isEnabled());
+        QVERIFY(!frmFirst().isVisible() && !frmThird().isVisible());
+    }
+
+    // Asked for again from another level window, the one About window or help viewer comes to
+    // the front, owned by none of them.
+    void theHelpMenuOpensOneAboutWindowOrHelpViewerOfItsOwn_data()
+    {
+        // clang-format off
+        QTest::addColumn<bool>("help");
+        QTest::newRow("About") << false;
+        QTest::newRow("help, by F1 and again by the entry") << true;
+        // clang-format on
+    }
+
+    void theHelpMenuOpensOneAboutWindowOrHelpViewerOfItsOwn()
+    {
+        QFETCH(bool, help);
+        frmFirst().showForm();
+        QTRY_VERIFY(frmFirst().isActiveWindow());
+        if (help)
+            QTest::keyClick(frmFirst().windowHandle(), Qt::Key_F1);
+        frmThird().menuEntry(help ? Menu::menOnlineHelp : Menu::menAbout).trigger();
+        ui::Form &window = help ? static_cast<ui::Form &>(frmHelp()) : frmAbout();
+        QTRY_VERIFY(window.isActiveWindow());
+        QVERIFY2(!window.windowHandle()->transientParent(), "help and About stand on their own");
+        const QStringList loaded =
+            help ? QStringList{"frmFirst", "frmHelp", "frmThird"} : QStringList{"frmAbout", "frmFirst", "frmThird"};
+        QCOMPARE(test::loadedFormNames(), loaded);
+        if (help)
+            QCOMPARE(frmHelp().page(), QUrl(QStringLiteral("qrc:/help/lumora-help.html")));
     }
 };
 

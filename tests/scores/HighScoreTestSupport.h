@@ -22,13 +22,6 @@ inline const QByteArray kResetLine = "0,\" \",0,\" \",0,\" \"\r\n";
 class TempHighScoreFile
 {
 public:
-    TempHighScoreFile()
-        : m_previous(HighScoreFile())
-    {
-        setHighScoreFileOverride(path());
-    }
-    ~TempHighScoreFile() { setHighScoreFileOverride(m_previous); }
-
     QString folder() const { return m_dir.filePath(QStringLiteral("data")); }
     QString path() const { return folder() + QStringLiteral("/LumoraHigh.Dll"); }
 
@@ -49,8 +42,8 @@ public:
     }
 
 private:
-    QString m_previous;
     QTemporaryDir m_dir;
+    HighScoreFileOverride m_file{path()};
 };
 
 } // namespace lumora::test

@@ -1,9 +1,6 @@
-#include "levels/LevelForm.h"
-#include "levels/RoundServices.h"
-#include "levels/SeededRandom.h"
 #include "scores/HighScoreForm.h"
 #include "scores/HighScoreTestSupport.h"
-#include "support/RoundDriving.h"
+#include "support/WindowTestSupport.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -18,40 +15,27 @@
 using namespace lumora;
 using namespace Qt::StringLiterals;
 
+using Control = HighScoreForm::Control;
+
+namespace {
+
+// A window of no particular kind: the one that opens the high-score window, or asks.
+ui::FormDesign plainWindow(const char *name)
+{
+    return {.name = name, .clientWidth = 3000, .clientHeight = 1500};
+}
+
+} // namespace
+
+// The high-score window as any window that opens it sees it; how the level windows open and
+// follow it is tst_levelwindow's.
 class HighScoreWindowTest : public QObject
 {
     Q_OBJECT
 
-    test::FixedClock m_clock;
-    SeededRandom m_random;
-
 private slots:
     void initTestCase() { test::prepareProgram(); }
     void cleanup() { test::discardAllWindows(); }
-
-    void aRecordRoundAsksForTheNameAndTheWindowShowsIt()
-    {
-        test::TempHighScoreFile file;
-        RoundServicesOverride services(m_clock, m_random);
-        test::ScriptedDialogs dialogs;
-        ui::DialogsOverride useDialogs(dialogs);
-        dialogs.inputAnswers.push_back(u"森野　太郎\u301C"_s);
-        // Names were rendered as markup, and an <img> made the window load a local file.
-        file.write("1,\"a\",2,\"<img src=/x.png>\",3,\"&amp;\"\r\n"_ba);
-        frmFirst().showForm();
-        test::playPerfectRound(frmFirst(), m_clock, 100.0f, 120.0f);
-
-        QCOMPARE(dialogs.inputs.at(0).owner, &frmFirst());
-        frmFirst().menHigh_Click();
-        test::verifyOwnedBy(frmHighScore(), frmFirst());
-        QStringList shown;
-        for (const char *label :
-             {"lblFirstName", "lblFirstPoint", "lblSecondName", "lblSecondPoint", "lblThirdName", "lblThirdPoint"})
-            shown << frmHighScore().caption(label);
-        QCOMPARE(shown, (QStringList{u"森野　太郎～"_s, "12500", "<img src=/x.png>", "2", "&amp;", "3"}));
-        for (const QLabel *label : frmHighScore().findChildren<QLabel *>())
-            QCOMPARE(label->textFormat(), Qt::PlainText);
-    }
 
     // The real boxes: Japanese buttons in any locale, and text an input method commits in the name box.
     void theRealBoxesAreJapaneseAndTakeInputMethodText()
@@ -81,14 +65,15 @@ private slots:
             }
             dialog->reject();
         });
-        frmFirst().showForm();
-        frmThird().showForm(); // the active window, which does not ask
+        ui::Form asking(plainWindow("frmAsking")), active(plainWindow("frmActive"));
+        asking.showForm();
+        active.showForm(); // the active window, which does not ask
         reader.start(10);
-        ui::dialogs().messageBox(&frmFirst(), u"x"_s, ui::MessageButtons::YesNo, QString());
-        const std::optional<QString> typed = ui::dialogs().inputBox(&frmFirst(), u"x"_s, QString());
-        ui::dialogs().warning(&frmFirst(), u"x"_s, QString());
+        ui::dialogs().messageBox(&asking, u"x"_s, ui::MessageButtons::YesNo, QString());
+        const std::optional<QString> typed = ui::dialogs().inputBox(&asking, u"x"_s, QString());
+        ui::dialogs().warning(&asking, u"x"_s, QString());
         reader.stop();
-        QCOMPARE(owners, QList<const QWindow *>(3, frmFirst().windowHandle()));
+        QCOMPARE(owners, QList<const QWindow *>(3, asking.windowHandle()));
         QCOMPARE(shown, (QStringList{"はい(&Y)", "いいえ(&N)", "OK", "キャンセル", "OK"}));
         // Both kinds of message box show names from the file: as they stand, never as markup.
         QCOMPARE(formats, (QList<Qt::TextFormat>{Qt::PlainText, Qt::PlainText}));
@@ -114,54 +99,26 @@ private slots:
         test::ScriptedDialogs dialogs;
         ui::DialogsOverride useDialogs(dialogs);
         dialogs.messageAnswers.push_back(yes ? ui::MessageAnswer::Yes : ui::MessageAnswer::No);
-        frmFirst().showForm();
-        frmFirst().menHigh_Click();
+        ui::Form opener(plainWindow("frmOpener"));
+        opener.showForm();
+        frmHighScore().showForm(opener);
+        test::verifyOwnedBy(frmHighScore(), opener);
         file.write("900,\"cd\",,,0,\"\"\r\n"_ba); // another copy of the game saved meanwhile
         const QWidget *asking = &frmHighScore();
+        const HighScoreForm *again = nullptr;
+        connect(&frmHighScore(), &HighScoreForm::reopened, this, [&again](HighScoreForm &form) { again = &form; });
 
-        QTest::mouseClick(&frmHighScore().control("cmdClear"), Qt::LeftButton);
+        QTest::mouseClick(&frmHighScore().control(Control::cmdClear), Qt::LeftButton);
 
         QCOMPARE(dialogs.messages.size(), std::size_t(1));
         QCOMPARE(dialogs.messages[0].owner, asking);
-        test::verifyOwnedBy(frmHighScore(), frmFirst());
         QCOMPARE(dialogs.messages[0].title + u'|' + dialogs.messages[0].prompt,
                  u"確認|ハイスコアを消去してよろしいですか？"_s);
         QVERIFY(dialogs.warnings.empty());
+        QCOMPARE(again, &frmHighScore()); // the window loaded anew
         QVERIFY(frmHighScore().isVisible());
-        QCOMPARE(frmHighScore().caption("lblFirstPoint"), shown);
-        QVERIFY(!frmFirst().isEnabled());
-        QTest::mouseClick(&frmHighScore().control("cmdOK"), Qt::LeftButton); // the window loaded anew
-        QVERIFY(frmFirst().isEnabled());
-    }
-
-    void leavingEnablesAllThreeLevelWindowsLoadingTheMissingOnesHidden_data()
-    {
-        // clang-format off
-        QTest::addColumn<bool>("byTitleBar");
-        QTest::newRow("OK") << false;
-        QTest::newRow("the title bar's close") << true;
-        // clang-format on
-    }
-
-    void leavingEnablesAllThreeLevelWindowsLoadingTheMissingOnesHidden()
-    {
-        QFETCH(bool, byTitleBar);
-        test::TempHighScoreFile file;
-        frmSecond().showForm();
-        frmSecond().menHigh_Click();
-        // The greyed level window's close box ended the game while this window was open.
-        QVERIFY(!frmSecond().close());
-        QCOMPARE(test::loadedFormNames(), (QStringList{"frmHighScore", "frmSecond"}));
-
-        if (byTitleBar)
-            frmHighScore().close();
-        else
-            QTest::mouseClick(&frmHighScore().control("cmdOK"), Qt::LeftButton);
-
-        QCOMPARE(test::loadedFormNames(), (QStringList{"frmFirst", "frmSecond", "frmThird"}));
-        for (const Level level : {Level::Beginner, Level::Intermediate, Level::Advanced})
-            QVERIFY(levelForm(level).isEnabled());
-        QVERIFY(!frmFirst().isVisible() && !frmThird().isVisible());
+        test::verifyOwnedBy(frmHighScore(), opener);
+        QCOMPARE(frmHighScore().caption(Control::lblFirstPoint), shown);
     }
 };
 

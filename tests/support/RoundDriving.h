@@ -21,7 +21,7 @@ public:
 inline QPushButton &buttonCarrying(LevelForm &form, int number)
 {
     for (int index = 1; index <= form.level().boardSize; ++index) {
-        auto &button = form.controlAs<QPushButton>("cmdNumbar", index);
+        auto &button = form.controlAs<QPushButton>(LevelForm::Control::cmdNumbar, index);
         if (button.text() == QString::number(number))
             return button;
     }

@@ -32,7 +32,7 @@ inline void prepareWindows()
 inline void prepareProgram()
 {
     static QTemporaryDir scores;
-    setHighScoreFileOverride(scores.filePath(QStringLiteral("LumoraHigh.Dll")));
+    static HighScoreFileOverride useScores(scores.filePath(QStringLiteral("LumoraHigh.Dll")));
     prepareWindows();
 }
 

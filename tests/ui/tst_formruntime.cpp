@@ -14,15 +14,27 @@
 using namespace lumora;
 using test::Step;
 
+struct TwoButtonNames
+{
+    Q_GADGET
+public:
+    enum class Control { cmdFirst, cmdNext };
+    Q_ENUM(Control)
+    enum class Menu {};
+    Q_ENUM(Menu)
+};
+using TwoButtons = ui::FormOf<TwoButtonNames>;
+using Control = TwoButtons::Control;
+
 namespace {
 
 // Two buttons side by side; the second one shown or not.
 ui::FormDesign twoButtons(bool secondShown)
 {
     ui::FormDesign design{.name = "frmTwoButtons", .clientWidth = 3000, .clientHeight = 1000};
-    design.controls = {{.kind = ui::ControlKind::CommandButton, .name = "cmdFirst", .width = 900, .height = 400},
+    design.controls = {{.kind = ui::ControlKind::CommandButton, .name = Control::cmdFirst, .width = 900, .height = 400},
                        {.kind = ui::ControlKind::CommandButton,
-                        .name = "cmdNext",
+                        .name = Control::cmdNext,
                         .left = 1200,
                         .width = 900,
                         .height = 400,
@@ -31,9 +43,9 @@ ui::FormDesign twoButtons(bool secondShown)
 }
 
 // A window the registry holds, as the program's are.
-ui::Form &frmTwoButtons()
+TwoButtons &frmTwoButtons()
 {
-    return ui::FormRegistry::reference<ui::Form>("frmTwoButtons", [] { return new ui::Form(twoButtons(true)); });
+    return ui::FormRegistry::reference<TwoButtons>("frmTwoButtons", [] { return new TwoButtons(twoButtons(true)); });
 }
 
 } // namespace
@@ -57,8 +69,17 @@ private slots:
         QTest::addColumn<Step>("step");
         QTest::addColumn<QString>("report");
         QTest::newRow("overflow") << Step([] { raise(ErrorCode::Overflow); }) << "実行時エラー '6':\n\nOverflow";
-        QTest::newRow("a control array without the element") << Step([] { frmTwoButtons().control("cmdNext", 2); })
+        QTest::newRow("a control array without the element") << Step([] { frmTwoButtons().control(Control::cmdNext, 2); })
                                                         << "実行時エラー '340':\n\nControl array element does not exist";
+        QTest::newRow("a name without its row") << Step([] { TwoButtons(ui::FormDesign{.name = "frmNone"}); })
+                                                << "実行時エラー '340':\n\nControl array element does not exist";
+        // Any window that had the name was taken for the one asked for.
+        QTest::newRow("a window of another class under the name")
+            << Step([] {
+                   struct Other : ui::Form {};
+                   ui::FormRegistry::reference<Other>("frmTwoButtons", []() -> Other * { return nullptr; });
+               })
+            << "実行時エラー '13':\n\nType mismatch";
         // clang-format on
     }
 
@@ -94,8 +115,8 @@ private slots:
     {
         QFETCH(bool, hide);
         QFETCH(bool, nextShown);
-        ui::Form form(twoButtons(nextShown));
-        auto &first = form.controlAs<QPushButton>("cmdFirst");
+        TwoButtons form(twoButtons(nextShown));
+        auto &first = form.controlAs<QPushButton>(Control::cmdFirst);
         int clicks = 0;
         connect(&first, &QPushButton::clicked, this, [&] {
             ++clicks;
@@ -105,7 +126,7 @@ private slots:
         first.setFocus();
         QTest::keyClick(&first, Qt::Key_Space);
         QWidget *focus = form.focusWidget();
-        QCOMPARE(focus, nextShown ? &form.control("cmdNext") : &form);
+        QCOMPARE(focus, nextShown ? &form.control(Control::cmdNext) : &form);
         QTest::keyClick(focus, Qt::Key_Space);
         QCOMPARE(clicks, 1);
     }
@@ -115,15 +136,15 @@ private slots:
         ui::FormDesign design = twoButtons(true);
         design.controls[0].role = ui::ButtonRole::Default;
         design.controls[1].role = ui::ButtonRole::Cancel;
-        ui::Form form(design);
-        QStringList clicked;
-        for (const char *name : {"cmdFirst", "cmdNext"})
+        TwoButtons form(design);
+        QList<Control> clicked;
+        for (const Control name : {Control::cmdFirst, Control::cmdNext})
             connect(&form.controlAs<QPushButton>(name), &QPushButton::clicked, this,
                     [&clicked, name] { clicked << name; });
         form.showForm();
         QTest::keyClick(&form, Qt::Key_Return);
         QTest::keyClick(&form, Qt::Key_Escape);
-        QTRY_COMPARE(clicked, (QStringList{"cmdFirst", "cmdNext"}));
+        QTRY_COMPARE(clicked, (QList<Control>{Control::cmdFirst, Control::cmdNext}));
     }
 
     // The Japanese faces count as installed by either name (Windows lists them in its own

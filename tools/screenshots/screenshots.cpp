@@ -29,7 +29,7 @@ public:
 void clickNumber(LevelForm &form, int number)
 {
     for (int index = 1; index <= form.level().boardSize; ++index) {
-        if (form.caption("cmdNumbar", index) == QString::number(number))
+        if (form.caption(LevelForm::Control::cmdNumbar, index) == QString::number(number))
             form.cmdNumbar_Click(static_cast<std::int16_t>(index));
     }
 }
@@ -47,7 +47,7 @@ int main(int argc, char *argv[])
     SeededRandom random;
     RoundServicesOverride services(clock, random);
     const QString scores = out.filePath(QStringLiteral("LumoraHigh.Dll"));
-    setHighScoreFileOverride(scores);
+    const HighScoreFileOverride useScores(scores);
     QFile file(scores);
     if (file.open(QIODevice::WriteOnly))
         file.write(QByteArray("12250,\"") + QByteArray::fromHex("905896EC814091BE9859")

@@ -1,7 +1,7 @@
 #include "about/DetachedProgramStarter.h"
 #include "about/DiskFileLookup.h"
 #include "about/GetKeyValue.h"
-#include "about/LinuxRegistry.h"
+#include "about/Registry_linux.h"
 #include "about/StartSysInfo.h"
 #include "about/SysInfoKeys.h"
 #include "support/RaisedError.h"
@@ -13,7 +13,7 @@
 
 using namespace lumora;
 
-class RegistryUnixTest : public QObject
+class RegistryLinuxTest : public QObject
 {
     Q_OBJECT
 
@@ -60,5 +60,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(RegistryUnixTest)
-#include "tst_registry_unix.moc"
+QTEST_GUILESS_MAIN(RegistryLinuxTest)
+#include "tst_registry_linux.moc"

@@ -1,4 +1,4 @@
-#include "about/LinuxRegistry.h"
+#include "about/Registry_linux.h"
 
 #include "about/SysInfoKeys.h"
 
