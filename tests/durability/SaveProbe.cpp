@@ -14,7 +14,7 @@ int main(int argc, char **argv)
 {
     if (argc != 3)
         return 2;
-    setHighScoreFileOverride(QString::fromLocal8Bit(argv[1]));
+    const HighScoreFileOverride place(QString::fromLocal8Bit(argv[1]));
     const bool record = qstrcmp(argv[2], "record") == 0;
     ::access("/lumora-save-probe/begin", F_OK);
     HighScoreTable table;
