@@ -80,6 +80,7 @@ private slots:
                  QFile file(HighScoreFile());
                  if (file.open(QIODevice::WriteOnly))
                      file.write("12250,\"Sasa\",9120,\"Kawa\",4170,\"ab\"\r\n");
+                 file.close();
                  return frmHighScore();
              }},
             {"About", frmAbout},
