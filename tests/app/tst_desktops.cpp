@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QGroupBox>
+#include <QStyle>
 
 #include <cmath>
 #include <map>
@@ -80,6 +81,7 @@ private slots:
                  QFile file(HighScoreFile());
                  if (file.open(QIODevice::WriteOnly))
                      file.write("12250,\"Sasa\",9120,\"Kawa\",4170,\"ab\"\r\n");
+                 file.close();
                  return frmHighScore();
              }},
             {"About", frmAbout},
@@ -118,9 +120,12 @@ private slots:
                 w->property("text").toString() + w->property("title").toString() + w->property("plainText").toString();
             if (!w->isVisibleTo(&window) || text.trimmed().isEmpty())
                 continue;
-            // A frame's title stands at its top; the rest of it holds other controls.
-            const QRect box =
+            // A frame's title stands at its top, the rest of it holds other controls; a label's text
+            // alone, as the boxes of neighbouring labels overlap.
+            QRect box =
                 qobject_cast<QGroupBox *>(w) ? QRect(0, 0, w->width(), w->fontMetrics().height()) : w->contentsRect();
+            if (auto *label = qobject_cast<QLabel *>(w))
+                box &= QStyle::alignedRect(Qt::LeftToRight, label->alignment(), w->fontMetrics().size(0, text), box);
             const QRect pixels(w->mapTo(&window, box.topLeft()) * ratio, box.size() * ratio);
             std::map<QRgb, int> colours;
             for (int y = pixels.top(); y <= pixels.bottom(); ++y)
