@@ -74,8 +74,9 @@ qsizetype syncOf(const QList<Call> &calls, const QString &path, qsizetype from)
 } // namespace
 
 // Every system call a record's save and Clear make, failed in turn as a disk, a full volume, a
-// refusal or a signal fails it. Guards against the unreadable file written over with defaults,
-// the temporary file left behind, and a rename a power cut can undo.
+// refusal or a signal fails it, or the game killed there. Guards against the unreadable file
+// written over with defaults, the temporary file left behind, a rename a power cut can undo, and
+// a file emptied or cut by a save that dies mid-way.
 class SaveFaultsTest : public QObject
 {
     Q_OBJECT
@@ -102,18 +103,21 @@ private slots:
     {
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QStringList>("injections");
-        QTest::addColumn<int>("saved"); // -1: either
-        QTest::addColumn<int>("left");  // temporary files left, each named in the reason
+        QTest::addColumn<int>("saved");   // -1: either
+        QTest::addColumn<int>("left");    // temporary files left, each named in the reason
+        QTest::addColumn<bool>("killed"); // then saved again, which takes away what the kill left
         for (const QString mode : {"record", "clear"}) {
             const QList<Call> calls = saveCalls(mode);
             int faults = 0;
             for (const Call &call : calls) {
-                for (const char *error : {"EIO", "ENOSPC", "EACCES", "EINTR"}) {
+                for (const QString error :
+                     {"error=EIO", "error=ENOSPC", "error=EACCES", "error=EINTR", "signal=KILL"}) {
                     if (kMemoryCalls.contains(call.name))
                         break;
-                    const QString inject = u"%1:error=%2:when=%3"_s.arg(call.name, error).arg(call.occurrence);
+                    const QString inject = u"%1:%2:when=%3"_s.arg(call.name, error).arg(call.occurrence);
+                    const bool killed = error == u"signal=KILL";
                     QTest::addRow("%s %s", qPrintable(mode), qPrintable(inject))
-                        << mode << QStringList{inject} << -1 << 0;
+                        << mode << QStringList{inject} << (killed ? 1 : -1) << 0 << killed;
                     ++faults;
                 }
             }
@@ -123,11 +127,11 @@ private slots:
                 std::find_if(calls.cbegin(), calls.cend(), [](const Call &c) { return c.line.contains("O_EXCL"); });
             if (mode == "clear" && made != calls.cend()) {
                 QTest::newRow("its name taken")
-                    << mode << QStringList{u"openat:error=EEXIST:when=%1"_s.arg(made->occurrence)} << 1 << 0;
+                    << mode << QStringList{u"openat:error=EEXIST:when=%1"_s.arg(made->occurrence)} << 1 << 0 << false;
                 QTest::newRow("the rename failed, the removal once")
-                    << mode << QStringList{"rename:error=EIO", "unlink:error=EIO:when=1"} << 0 << 0;
+                    << mode << QStringList{"rename:error=EIO", "unlink:error=EIO:when=1"} << 0 << 0 << false;
                 QTest::newRow("the rename failed, the removal for good")
-                    << mode << QStringList{"rename:error=EIO", "unlink:error=EIO"} << 0 << 1;
+                    << mode << QStringList{"rename:error=EIO", "unlink:error=EIO"} << 0 << 1 << false;
             }
         }
     }
@@ -138,6 +142,7 @@ private slots:
         QFETCH(QStringList, injections);
         QFETCH(int, saved);
         QFETCH(int, left);
+        QFETCH(bool, killed);
         const QByteArray newBytes = mode == "record" ? kRecorded : test::kResetLine;
         const test::TempHighScoreFile file;
         file.write(kThreeRecords);
@@ -145,7 +150,13 @@ private slots:
         for (const QString &injection : injections)
             options << "-e"
                     << "inject=" + injection;
-        const QStringList out = runProbe(options, file.path(), mode);
+        QStringList out = runProbe(options, file.path(), mode);
+        QByteArray before = kThreeRecords;
+        if (killed) {
+            before = file.bytes();
+            QVERIFY2(before == kThreeRecords || before == newBytes, before.constData());
+            out = runProbe({"-o", "/dev/null"}, file.path(), mode);
+        }
         QVERIFY(out.size() >= 5);
         const QString reason = out.mid(4).join(u'\n');
         const bool isSaved = out[3].toInt() == int(SaveOutcome::Saved);
@@ -157,7 +168,7 @@ private slots:
         if (mode == "record") {
             const bool loaded = out[0].toInt() == int(LoadOutcome::Loaded);
             QCOMPARE(out[2].toLatin1(),
-                     (loaded ? kThreeRecords : encodeHighScoreLine(HighScoreTable().fields()).bytes).toHex());
+                     (loaded ? before : encodeHighScoreLine(HighScoreTable().fields()).bytes).toHex());
             QVERIFY(loaded || (out[0].toInt() == int(LoadOutcome::CannotRead) && !out[1].isEmpty()));
         }
         QStringList beside = QDir(file.folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
