@@ -6,6 +6,8 @@
 #include <QDeadlineTimer>
 #include <QTest>
 
+#include <array>
+
 using namespace lumora;
 using namespace Qt::StringLiterals;
 
@@ -135,17 +137,14 @@ private slots:
     {
         // Refusals before the attempt goes through (-1: for good); code 1 passes in a moment, 2
         // does not; the attempts made (0: as many as fit in a second).
-        struct Row
-        {
-            int refusals, code, attempts;
-        };
-        for (const Row row : {Row{3, 1, 4}, Row{-1, 1, 0}, Row{-1, 2, 1}}) {
+        for (const auto [refusals, code, attempts] :
+             {std::array{3, 1, 4}, std::array{-1, 1, 0}, std::array{-1, 2, 1}}) {
             int made = 0;
             const QDeadlineTimer bound(kMomentaryRetryMs);
             const int result = retryWhileMomentary(
-                bound, [&] { return made++ == row.refusals ? 0 : row.code; }, [](int c) { return c == 1; });
-            QCOMPARE(result, row.refusals < 0 ? row.code : 0);
-            QVERIFY(row.attempts ? made == row.attempts : made > 2 && bound.hasExpired());
+                bound, [&made, r = refusals, c = code] { return made++ == r ? 0 : c; }, [](int c) { return c == 1; });
+            QCOMPARE(result, refusals < 0 ? code : 0);
+            QVERIFY(attempts ? made == attempts : made > 2 && bound.hasExpired());
         }
     }
 };

@@ -84,16 +84,17 @@ private slots:
     {
         // clang-format off
         QTest::addColumn<bool>("yes");
-        QTest::addColumn<QString>("shown");  // 初級's score once the window is loaded again
-        QTest::newRow("yes") << true << "0";
-        QTest::newRow("no") << false << "900";
+        QTest::addColumn<QStringList>("shown");  // each level's name and score once the window is loaded again
+        QTest::newRow("yes") << true << QStringList{" ", "0", " ", "0", " ", "0"};
+        // Names were rendered as markup, and an <img> made the window load a local file.
+        QTest::newRow("no") << false << QStringList{"<img src=/x.png>", "900", "&amp;", "2", "c", "3"};
         // clang-format on
     }
 
     void clearAsksAndResetsOnlyAfterYes()
     {
         QFETCH(bool, yes);
-        QFETCH(QString, shown);
+        QFETCH(QStringList, shown);
         test::TempHighScoreFile file;
         highScores() = HighScoreTable{};
         test::ScriptedDialogs dialogs;
@@ -103,7 +104,7 @@ private slots:
         opener.showForm();
         frmHighScore().showForm(opener);
         test::verifyOwnedBy(frmHighScore(), opener);
-        file.write("900,\"cd\",,,0,\"\"\r\n"_ba); // another copy of the game saved meanwhile
+        file.write("900,\"<img src=/x.png>\",2,\"&amp;\",3,\"c\"\r\n"_ba); // another copy saved meanwhile
         const QWidget *asking = &frmHighScore();
         const HighScoreForm *again = nullptr;
         connect(&frmHighScore(), &HighScoreForm::reopened, this, [&again](HighScoreForm &form) { again = &form; });
@@ -118,7 +119,13 @@ private slots:
         QCOMPARE(again, &frmHighScore()); // the window loaded anew
         QVERIFY(frmHighScore().isVisible());
         test::verifyOwnedBy(frmHighScore(), opener);
-        QCOMPARE(frmHighScore().caption(Control::lblFirstPoint), shown);
+        QStringList captions;
+        for (const Control label : {Control::lblFirstName, Control::lblFirstPoint, Control::lblSecondName,
+                                    Control::lblSecondPoint, Control::lblThirdName, Control::lblThirdPoint})
+            captions << frmHighScore().caption(label);
+        QCOMPARE(captions, shown);
+        for (const QLabel *label : frmHighScore().findChildren<QLabel *>())
+            QCOMPARE(label->textFormat(), Qt::PlainText);
     }
 };
 
