@@ -1,7 +1,8 @@
-// Runs the round's benchmarks on an offscreen QApplication.
+// Runs the round's and the save's benchmarks on an offscreen QApplication.
 #include "EngineBoard.h"
 #include "PlainGrid.h"
 #include "RoundBenchmarks.h"
+#include "SaveBenchmarks.h"
 #include "WindowBoard.h"
 
 #include <QApplication>
@@ -34,6 +35,7 @@ int main(int argc, char *argv[])
     bench::registerRoundBenchmarks<bench::EngineBoard>("engine");
     bench::registerRoundBenchmarks<bench::WindowBoard>("window");
     bench::registerRoundBenchmarks<bench::PlainGrid>("plain");
+    bench::registerSaveBenchmarks();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

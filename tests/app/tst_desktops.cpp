@@ -69,6 +69,8 @@ private slots:
             {"level selection", frmMain},
             {"初級 before a round", frmFirst},
             {"初級 below zero", []() -> ui::Form & { return belowZero(frmFirst()); }},
+            {"中級 below zero", []() -> ui::Form & { return belowZero(frmSecond()); }},
+            {"上級 below zero", []() -> ui::Form & { return belowZero(frmThird()); }},
             {"初級 finished",
              [this]() -> ui::Form & {
                  test::playPerfectRound(frmFirst(), m_clock, 100, 130);

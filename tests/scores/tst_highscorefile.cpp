@@ -7,11 +7,10 @@
 #include <QTest>
 
 #include <array>
+#include <utility>
 
 using namespace lumora;
 using namespace Qt::StringLiterals;
-
-Q_DECLARE_METATYPE(lumora::WindowsPlaces)
 
 // The high-score file: its bytes, how a load reads them, where it lives, and how it is reached.
 class HighScoreFileTest : public QObject
@@ -112,23 +111,16 @@ private slots:
     void lookAlikesAreFoldedToCodePage932sOwn() { QCOMPARE(foldToCp932(u"〜‖−¢£¬—¦‾~-|"_s), u"～∥－￠￡￢―￤￣~-|"_s); }
 
     // On Windows a standard user cannot write the fixed place: records go where the old 32-bit game's
-    // went, its VirtualStore copy, and come back from there.
-    void windowsRecordsLiveWhereTheOldGameKeptThem_data()
-    {
-        // clang-format off
-        QTest::addColumn<WindowsPlaces>("places");
-        QTest::addColumn<QString>("loadAndSave");
-        QTest::newRow("neither: the copy is made") << WindowsPlaces{"fixed", "copy", false, false} << "fixed copy";
-        QTest::newRow("the fixed place writable") << WindowsPlaces{"fixed", "copy", false, true} << "fixed fixed";
-        QTest::newRow("the copy exists, the fixed place writable") << WindowsPlaces{"fixed", "copy", true, true} << "copy copy";
-        // clang-format on
-    }
-
+    // went, its VirtualStore copy, and come back from there. Each case with where it loads and saves.
     void windowsRecordsLiveWhereTheOldGameKeptThem()
     {
-        QFETCH(WindowsPlaces, places);
-        QFETCH(QString, loadAndSave);
-        QCOMPARE(loadPlace(places) + u' ' + savePlace(places), loadAndSave);
+        const std::pair<WindowsPlaces, QString> cases[] = {
+            {{"fixed", "copy", false, false}, "fixed copy"}, // neither: the copy is made
+            {{"fixed", "copy", false, true}, "fixed fixed"},
+            {{"fixed", "copy", true, true}, "copy copy"}, // the copy exists, the fixed place writable
+        };
+        for (const auto &[places, loadAndSave] : cases)
+            QCOMPARE(loadPlace(places) + u' ' + savePlace(places), loadAndSave);
     }
 
     // A scanner or a sync client holding the file for a moment lost the record; a lasting refusal
