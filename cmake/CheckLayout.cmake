@@ -1,17 +1,54 @@
 cmake_minimum_required(VERSION 3.25)
 
-# Fails when a file in src/ includes a folder above its own, or when the round or the core
-# includes Qt. Run by CTest: cmake -DSRC=<src folder> -P CheckLayout.cmake
+# The map of src/ that CONTRIBUTING.md draws, checked. Fails on
+# - an include of a folder that its folder may not include (the table below: includes run downhill);
+# - a Qt include in core or round, which are plain C++;
+# - in the widget-free libraries (WIDGET_FREE, their files as CMake lists them), a Qt header that is
+#   not Qt Core's (QTCORE, its include folder), or a header of ui/ that has one.
+# Run by CTest: cmake -DSRC=<src> -DQTCORE=<QtCore include folder> -DWIDGET_FREE=<a|b|...> -P CheckLayout.cmake
+
 # Each folder and the folders it may include besides itself.
 set(allowed_core "")
-set(allowed_ui "core")
 set(allowed_round "core")
-set(allowed_scores "round;ui;core")
+set(allowed_ui "core")
 set(allowed_about "ui;core")
+set(allowed_scores "round;ui;core")
 set(allowed_levels "scores;about;round;ui;core")
 set(allowed_app "levels;scores;about;round;ui;core")
+set(qt_free core round)
+
+# The Qt headers of `file` that are not Qt Core's.
+function(widget_includes file out)
+  file(STRINGS ${file} qt REGEX "^#include <Q")
+  set(found "")
+  foreach(line IN LISTS qt)
+    string(REGEX MATCH "^#include <(Qt[A-Za-z]+/)?([^>]+)>" header "${line}")
+    if((CMAKE_MATCH_1 AND NOT CMAKE_MATCH_1 STREQUAL "QtCore/") OR NOT EXISTS ${QTCORE}/${CMAKE_MATCH_2})
+      list(APPEND found "${line}")
+    endif()
+  endforeach()
+  set(${out} "${found}" PARENT_SCOPE)
+endfunction()
 
 set(faults "")
+string(REPLACE "|" ";" widget_free "${WIDGET_FREE}")
+foreach(path IN LISTS widget_free)
+  file(RELATIVE_PATH source ${SRC} ${path})
+  widget_includes(${path} found)
+  file(STRINGS ${path} ui REGEX "^#include \"ui/")
+  foreach(line IN LISTS ui)
+    string(REGEX MATCH "\"([^\"]+)\"" header "${line}")
+    widget_includes(${SRC}/${CMAKE_MATCH_1} through)
+    if(through)
+      list(JOIN through ", " through)
+      list(APPEND found "${line}, which has ${through}")
+    endif()
+  endforeach()
+  foreach(line IN LISTS found)
+    list(APPEND faults "${source}: ${line} (no widgets here)")
+  endforeach()
+endforeach()
+
 file(GLOB_RECURSE sources RELATIVE ${SRC} ${SRC}/*.h ${SRC}/*.cpp)
 foreach(source IN LISTS sources)
   string(REGEX MATCH "^[^/]+" folder "${source}")
@@ -22,15 +59,18 @@ foreach(source IN LISTS sources)
   foreach(line IN LISTS includes)
     string(REGEX MATCH "^#include \"([^/\"]+)/" quoted "${line}")
     if(quoted AND NOT CMAKE_MATCH_1 STREQUAL folder AND NOT CMAKE_MATCH_1 IN_LIST allowed_${folder})
-      list(APPEND faults "${source}: ${line}")
+      list(APPEND faults "${source}: ${line} (uphill)")
     endif()
-    if(line MATCHES "^#include <Q" AND (folder STREQUAL "round" OR folder STREQUAL "core"))
+    if(line MATCHES "^#include <Q" AND folder IN_LIST qt_free)
       list(APPEND faults "${source}: ${line} (no Qt here)")
     endif()
   endforeach()
 endforeach()
 
+if(NOT widget_free OR NOT EXISTS ${QTCORE}/QString)
+  list(APPEND faults "the widget-free files (${WIDGET_FREE}) or Qt Core's headers (${QTCORE}) are not named")
+endif()
 if(faults)
   list(JOIN faults "\n" report)
-  message(FATAL_ERROR "Includes that run uphill:\n${report}")
+  message(FATAL_ERROR "The layout does not hold:\n${report}")
 endif()
