@@ -107,6 +107,8 @@ private slots:
         QTest::addColumn<bool>("killed"); // then saved again, which takes away what the kill left
         for (const QString mode : {"record", "clear"}) {
             const QList<Call> calls = saveCalls(mode);
+            if (calls.isEmpty())
+                QSKIP("strace cannot trace a child process here");
             int faults = 0;
             for (const Call &call : calls) {
                 for (const QString error :

