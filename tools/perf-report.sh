@@ -94,8 +94,7 @@ startup() {
   jq -r '"Mean CPU time: " + ([.results[] | "\(.command) \((.user + .system) * 1000 * 10 | round / 10) ms"] | join(", ")) + "."' \
     "$work/startup-$1.json"
 }
-# versus BASELINE: the benchmarks' medians against BASELINE's, as compare.py gives them: "Time" and
-# "CPU" are Lumora's change from the baseline (+0.17 is 17 % slower), then each time in µs.
+# versus BASELINE: the benchmarks' medians, Lumora's against BASELINE's, as compare.py lays them out.
 versus() {
   /usr/bin/python3 /usr/share/benchmark/compare.py -a --no-color --no-utest filters "$work/bench.json" "$1" window |
     grep -E '^(Benchmark|---)|_median' | sed 's/^/    /'
@@ -145,7 +144,8 @@ Start-up to the first window on screen, offscreen (hyperfine):
 
 $(startup offscreen)
 
-Round, CPU time against the floor (compare.py; \`round\` is 96 right clicks in turn, the finish included):
+Round against the floor (compare.py: Time and CPU are Lumora's change from the floor, +0.15 being
+15 % slower, then each time in µs; \`round\` is 96 right clicks in turn, the finish included):
 
 $(versus plain)
 
