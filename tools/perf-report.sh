@@ -8,6 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 startup_runs=50 memory_runs=5 repetitions=5
+tree=build-bench
 
 tools/deps.sh >&2
 # compare.py needs SciPy, which Debian's package only suggests.
@@ -20,7 +21,7 @@ trap 'rm -rf "$work"' EXIT
 # Start-up runs get data folders of their own: no run may touch the player's high scores.
 mkdir -m 700 "$work/runtime"
 export XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
-export work startup_runs memory_runs bin="$PWD/build-bench/bench"
+export work startup_runs memory_runs bin="$PWD/$tree/bench"
 load=$(cut -d' ' -f1 /proc/loadavg)
 
 echo "Round benchmarks..." >&2
@@ -106,7 +107,7 @@ profile() {
     | grep -v '\[/usr/lib.*(lumora' | sed -E 's/ *\[[^]]*\]$//; s/^ *//' | head -n 14 | sed 's/^/    /'
 }
 
-cache=build-bench/CMakeCache.txt
+cache=$tree/CMakeCache.txt
 {
   cat <<EOF
 # Performance
