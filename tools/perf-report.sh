@@ -83,7 +83,7 @@ per_call() {
     /  \*  .*AndSettle</ { cost = $1; gsub(",", "", cost); print cost / calls; exit }'
 }
 round_rows() {
-  local operation label
+  local operation
   for operation in "deal:Deal of 96 (もう一度: clear and deal)" "right_click:Right click" "round:Full round, per click"; do
     row "${operation#*:}, instructions (callgrind)" M 1e6 "$(per_call "${operation%%:*}" window)" "$(per_call "${operation%%:*}" plain)"
   done
