@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the benchmarks in Release (the build-bench preset), runs them and the start-up comparison, and prints
+# Builds the benchmarks in Release (the bench preset), runs them and the start-up comparison, and prints
 # one markdown report, which it also writes to docs/PERFORMANCE.md. Each figure of the game stands
 # beside its floor, a plain-Qt program doing the same work (bench/plain_splash.cpp,
 # bench/PlainGrid.cpp); an empty window and the engine alone are context. hyperfine and Google
@@ -8,13 +8,13 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 startup_runs=50 memory_runs=5 repetitions=5
-tree=build-bench
+tree=build/bench
 
 tools/deps.sh >&2
 # compare.py needs SciPy, which Debian's package only suggests.
 tools/deps.sh libbenchmark-tools python3-scipy >&2
-cmake --preset build-bench >&2
-cmake --build --preset build-bench -j2 >&2
+cmake --preset bench >&2
+cmake --build --preset bench -j2 >&2
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

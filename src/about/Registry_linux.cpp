@@ -44,13 +44,7 @@ LinuxRegistry::LinuxRegistry(const QStringList &searchPaths)
 
 const QStringList &LinuxRegistry::sysInfoPrograms()
 {
-    static const QStringList programs{
-        QStringLiteral("hardinfo"),
-        QStringLiteral("kinfocenter"),
-        QStringLiteral("gnome-system-monitor"),
-        QStringLiteral("mate-system-monitor"),
-        QStringLiteral("xfce4-taskmanager"),
-    };
+    static const QStringList programs = QString::fromLatin1(LUMORA_SYSINFO_PROGRAMS).split(u',');
     return programs;
 }
 
