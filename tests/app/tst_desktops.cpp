@@ -1,8 +1,6 @@
 #include "about/AboutForm.h"
 #include "app/LevelSelectionForm.h"
 #include "app/SplashForm.h"
-#include "levels/RoundServices.h"
-#include "levels/SeededRandom.h"
 #include "scores/HighScoreForm.h"
 #include "support/RoundDriving.h"
 #include "ui/HighContrast.h"
@@ -46,11 +44,7 @@ class DesktopsTest : public QObject
 {
     Q_OBJECT
 
-    test::FixedClock m_clock;
-    SeededRandom m_random;
-    RoundServicesOverride m_services{m_clock, m_random};
-    test::ScriptedDialogs m_dialogs;
-    ui::DialogsOverride m_useDialogs{m_dialogs};
+    test::PlayingSeams m_play;
 
 private slots:
     void initTestCase() { test::prepareProgram(); }
@@ -73,7 +67,7 @@ private slots:
             {"上級 below zero", []() -> ui::Form & { return belowZero(frmThird()); }},
             {"初級 finished",
              [this]() -> ui::Form & {
-                 test::playPerfectRound(frmFirst(), m_clock, 100, 130);
+                 test::playPerfectRound(frmFirst(), m_play.clock, 100, 130);
                  return frmFirst();
              }},
             {"high scores",

@@ -1,8 +1,6 @@
 #include "about/AboutForm.h"
 #include "about/HelpViewer.h"
 #include "levels/LevelForm.h"
-#include "levels/RoundServices.h"
-#include "levels/SeededRandom.h"
 #include "scores/HighScoreForm.h"
 #include "scores/HighScoreTestSupport.h"
 #include "support/RoundDriving.h"
@@ -20,15 +18,11 @@ class LevelWindowTest : public QObject
 {
     Q_OBJECT
 
-    test::FixedClock m_clock;
-    SeededRandom m_random;
-    RoundServicesOverride m_services{m_clock, m_random};
-    test::ScriptedDialogs m_dialogs;
-    ui::DialogsOverride m_useDialogs{m_dialogs};
+    test::PlayingSeams m_play;
 
 private slots:
     void initTestCase() { test::prepareProgram(); }
-    void init() { m_dialogs = test::ScriptedDialogs{}; }
+    void init() { m_play.dialogs = test::ScriptedDialogs{}; }
     void cleanup() { test::discardAllWindows(); }
 
     // Each window's title, size and check mark, and one board button at the end of a row, out of
@@ -86,7 +80,7 @@ private slots:
         LevelForm &form = levelForm(Level(level));
         form.showForm();
         QTRY_VERIFY(form.isActiveWindow());
-        test::startPlaying(form, m_clock);
+        test::startPlaying(form, m_play.clock);
         const bool f4 = entry == Menu::menAgain;
         f4 ? QTest::keyClick(form.windowHandle(), Qt::Key_F4) : form.menuEntry(entry).trigger();
         QCOMPARE(test::loadedFormNames(), QStringList{QString::fromStdString(form.formName())});
@@ -99,7 +93,7 @@ private slots:
     {
         QPointer<LevelForm> first = &frmFirst();
         first->showForm();
-        test::startPlaying(*first, m_clock);
+        test::startPlaying(*first, m_play.clock);
         first->menuEntry(Menu::menSecond).trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(test::loadedFormNames(), QStringList{"frmSecond"});
@@ -127,7 +121,7 @@ private slots:
         frmThird(); // hidden level windows go too
         LevelForm &form = frmFirst();
         form.showForm();
-        test::startPlaying(form, m_clock);
+        test::startPlaying(form, m_play.clock);
         form.activateWindow();
         QTRY_VERIFY(form.isActiveWindow());
         if (way == "close")
@@ -137,17 +131,17 @@ private slots:
         else
             QTest::keyClick(form.windowHandle(), Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(test::loadedFormNames().isEmpty());
-        QVERIFY(m_dialogs.messages.empty());
+        QVERIFY(m_play.dialogs.messages.empty());
     }
 
     // The name prompt and the high-score window belong to the level window whose round it was.
     void aRecordRoundAsksForTheNameAndTheHighScoreWindowShowsIt()
     {
         test::TempHighScoreFile file;
-        m_dialogs.inputAnswers.push_back(u"森野　太郎"_s);
+        m_play.dialogs.inputAnswers.push_back(u"森野　太郎"_s);
         frmFirst().showForm();
-        test::playPerfectRound(frmFirst(), m_clock, 100.0f, 120.0f);
-        QCOMPARE(m_dialogs.inputs.at(0).owner, &frmFirst());
+        test::playPerfectRound(frmFirst(), m_play.clock, 100.0f, 120.0f);
+        QCOMPARE(m_play.dialogs.inputs.at(0).owner, &frmFirst());
         frmFirst().menHigh_Click();
         QCOMPARE(frmHighScore().windowHandle()->transientParent(), frmFirst().windowHandle());
         using enum HighScoreForm::Control;

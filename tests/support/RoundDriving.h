@@ -1,6 +1,8 @@
 #pragma once
 
 #include "levels/LevelForm.h"
+#include "levels/RoundServices.h"
+#include "levels/SeededRandom.h"
 #include "round/RoundPorts.h"
 #include "support/WindowTestSupport.h"
 
@@ -16,6 +18,17 @@ class FixedClock final : public Clock
 public:
     float seconds = 0;
     float secondsSinceMidnight() override { return seconds; }
+};
+
+// What a test that plays rounds in the level windows puts into their seams while it lives: a
+// clock it sets, the seeded random source, and boxes answered from a script.
+struct PlayingSeams
+{
+    FixedClock clock;
+    SeededRandom random;
+    RoundServicesOverride services{clock, random};
+    ScriptedDialogs dialogs;
+    ui::DialogsOverride useDialogs{dialogs};
 };
 
 inline QPushButton &buttonCarrying(LevelForm &form, int number)
