@@ -106,8 +106,7 @@ profile() {
 }
 
 cache=$tree/CMakeCache.txt
-{
-  cat <<EOF
+tee docs/PERFORMANCE.md <<EOF
 # Performance
 
 Made by \`tools/perf-report.sh\` on $(date -u +%Y-%m-%d), from a Release build; how each figure is
@@ -164,4 +163,3 @@ $(profile)
 
 $SECONDS s for the whole report, build included.
 EOF
-} | tee docs/PERFORMANCE.md
