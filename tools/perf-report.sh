@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in Release (the bench preset), runs them and the start-up comparison, and prints
-# one markdown report, which it also writes to docs/PERFORMANCE.md. Each figure of the game stands
-# beside its floor, a plain-Qt program doing the same work (bench/plain_splash.cpp,
-# bench/PlainGrid.cpp); an empty window and the engine alone are context. hyperfine and Google
-# Benchmark's compare.py lay out their own tables. Progress goes to stderr.
+# one markdown report of what it measured, which it also writes to docs/PERFORMANCE.md; how each
+# figure is measured is bench/README.md. hyperfine and Google Benchmark's compare.py lay out their
+# own tables. Progress goes to stderr.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -37,9 +36,7 @@ for program in bare_window plain_splash lumora_startup_probe; do
 done
 
 echo "Round instructions (callgrind, offscreen)..." >&2
-# Instructions per deal, per right click and per click of a whole round (its finish included),
-# repaint included: callgrind counts only inside the out-of-line step each benchmark iteration
-# times, and divides by the number of its calls.
+# Only inside the out-of-line step each benchmark iteration times (bench/README.md).
 for operation in deal:dealAndSettle right_click:clickAndSettle round:clickAndSettle; do
   for board in window:WindowBoard plain:PlainGrid; do
     QT_QPA_PLATFORM=offscreen valgrind --tool=callgrind --callgrind-out-file="$work/callgrind-${operation%%:*}-${board%%:*}" \
@@ -95,9 +92,10 @@ startup() {
   jq -r '"Mean CPU time: " + ([.results[] | "\(.command) \((.user + .system) * 1000 * 10 | round / 10) ms"] | join(", ")) + "."' \
     "$work/startup-$1.json"
 }
-# versus BASELINE: the benchmarks' medians, Lumora's against BASELINE's, as compare.py lays them out.
+# versus BASELINE CONTENDER: the benchmarks' medians, CONTENDER's against BASELINE's, as compare.py
+# lays them out.
 versus() {
-  /usr/bin/python3 /usr/share/benchmark/compare.py -a --no-color --no-utest filters "$work/bench.json" "$1" window |
+  /usr/bin/python3 /usr/share/benchmark/compare.py -a --no-color --no-utest filters "$work/bench.json" "$1" "$2" |
     grep -E '^(Benchmark|---)|_median' | sed 's/^/    /'
 }
 # The hottest functions of the game's start-up, inclusive, as callgrind_annotate lists them.
@@ -108,11 +106,11 @@ profile() {
 }
 
 cache=$tree/CMakeCache.txt
-{
-  cat <<EOF
+tee docs/PERFORMANCE.md <<EOF
 # Performance
 
-Made by \`tools/perf-report.sh\` on $(date -u +%Y-%m-%d), from a Release build.
+Made by \`tools/perf-report.sh\` on $(date -u +%Y-%m-%d), from a Release build; how each figure is
+measured, and the goals: [bench/README.md](../bench/README.md).
 
 | Machine | |
 |---|---|
@@ -122,6 +120,8 @@ Made by \`tools/perf-report.sh\` on $(date -u +%Y-%m-%d), from a Release build.
 | Qt | $(jq -r '.context.qt_version' "$work/bench.json") |
 | Compiler | $("$(sed -n 's/^CMAKE_CXX_COMPILER:[A-Z]*=//p' $cache)" --version | head -n1), $(sed -n 's/^CMAKE_CXX_FLAGS_RELEASE:[A-Z]*=//p' $cache) |
 | Load average when the run began | $load |
+| Load average (1, 5, 15 min) before and after the start-up runs | $load_before; $load_after |
+| Runs | start-up $startup_runs (after 3 warm-up), peak memory $memory_runs, benchmarks $repetitions repetitions |
 
 | Measurement | Lumora | Floor: the same in plain Qt | Lumora ÷ floor |
 |---|---:|---:|---:|
@@ -145,39 +145,17 @@ Start-up to the first window on screen, offscreen (hyperfine):
 
 $(startup offscreen)
 
-Round against the floor (compare.py: Time and CPU are Lumora's change from the floor, +0.15 being
-15 % slower, then each time in µs; \`round\` is 96 right clicks in turn, the finish included):
+Round against the floor (compare.py):
 
-$(versus plain)
+$(versus plain window)
 
 Round against the engine alone:
 
-$(versus engine)
+$(versus engine window)
 
-- Floors: \`bench/plain_splash.cpp\` draws the splash, pixel for pixel, as a plain Qt program
-  would (same faces, sizes, colours, texts, autosized labels), and sets one application icon as a
-  plain program does, a single 256 px PNG from its resources; \`bench/PlainGrid.cpp\`
-  is the advanced board by hand: 96 push buttons in the same fonts and places and the two
-  number labels; a right click disables its button and sets both labels, a deal clears, enables
-  and numbers all 96.
-- Goals: start-up instructions and peak memory at most 1.05 × the floor; a right click and a
-  whole round at most 1.15 × the floor by CPU time (compare.py's CPU column at most +0.15).
-- Start-up instructions: callgrind's count of instructions for the whole process, offscreen, one
-  run each; it varies by well under 1% from run to run, so it is the figure to decide by.
-- Wall times were taken with the load average (1, 5, 15 minutes) at $load_before before the
-  start-up runs and $load_after after them: the machine is shared with other work, so wall
-  times, start-up especially, move with its load.
-- Start-up: the whole process, from its start until it exits right after its first window (our
-  splash) is exposed and painted; the game runs its own \`main\` unchanged, with a hook that ends
-  it there. Mean wall time ± standard deviation of $startup_runs runs after 3 warm-up runs
-  (hyperfine), all three programs side by side in one run, relative to the fastest; the CPU time
-  is what the process spent of it, the rest is waiting: for the X server under Xvfb, and for a
-  core on a busy machine. Xvfb is Qt's xcb platform on a virtual X server.
-- Peak memory: maximum resident set size from \`/usr/bin/time\`, median of $memory_runs runs.
-- Round: Google Benchmark on the advanced board, median of $repetitions repetitions.
-  Lumora is the real 上級 window on the offscreen platform: clicks are mouse clicks on its board
-  buttons, and each operation's repaint is timed with it. The engine alone plays the same round
-  on a board of plain strings, with no widgets and no Qt.
+A record's save against the floor:
+
+$(versus save/plain save/game)
 
 Where the game's start-up goes (callgrind, inclusive instructions):
 
@@ -185,4 +163,3 @@ $(profile)
 
 $SECONDS s for the whole report, build included.
 EOF
-} | tee docs/PERFORMANCE.md
