@@ -1,70 +1,42 @@
 #!/usr/bin/env bash
-# Installs whatever the build, the tests and the game need on Debian 12. Quick when everything is
-# there already. What the game is built and run with is debian/control's alone (its Build-Depends,
-# and the packages the game depends on or recommends); this list adds only what the tests, the
-# gates and the tools need besides.
+# Installs whatever the build, the tests and the game need on Debian 12; quick when all is there.
+# The list is debian/control's: its build dependencies (the tests' and gates' tools among them,
+# under the build profile pkg.lumora.gates, so the package's own build goes without them) and what
+# the game depends on or recommends.
 #   tools/deps.sh            everything: the build, the game, the tests and every gate
-#   tools/deps.sh --play     what building and playing need, no test tools
+#   tools/deps.sh --play     what building and playing need (profile nocheck: no test tools)
 #   tools/deps.sh NAME...    only those packages, if missing (a gate's own needs)
-# Only the install step needs root: run as another user, it asks for it through sudo, and only
-# when something is missing. It waits for the package lock while another apt or dpkg runs.
+# Only the install step needs root: run as another user, it asks through sudo, and only when
+# something is missing. It waits for the package lock while another apt or dpkg runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-play=0
+whole=1 profiles=(-P pkg.lumora.gates)
 if [[ ${1:-} == --play ]]; then
-  play=1
+  profiles=(-P nocheck)
   shift
+elif (($#)); then
+  whole=0
 fi
-named=$#
-packages=("$@")
-if ((play)); then
-  # Debian's builds take build-essential for granted; apt-get build-dep brings it.
-  packages+=(build-essential)
-elif ((!named)); then
-  packages=(
-    build-essential
-    libbenchmark-dev hyperfine time jq valgrind
-    # The gates in tools/test: the fuzz build (clang with its sanitizer and fuzzer runtimes),
-    # clang-tidy (run-clang-tidy comes with it) and clang-format, git (the files the checkout
-    # holds) and the headless Wayland compositor the wayland gate runs the windows on. What the
-    # test suite itself runs (Xvfb, the validators) is among debian/control's build dependencies;
-    # the package and windows gates install their own tools.
-    clang libclang-rt-14-dev clang-tidy clang-format
-    git
-    weston
-  )
-fi
-# Playing builds without the tests, so the build dependencies the tests alone need stay out.
-profiles=()
-((play)) && profiles=(-P nocheck)
-# Everything and --play also bring debian/control's build dependencies and what the game depends
-# on or recommends; grep-dctrl reads the latter from it.
-whole=$((play || !named))
-((whole)) && packages+=(dctrl-tools)
 
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-
-# What the game depends on or recommends, as one relation list (alternatives and versions as
-# written), without the substitution variables that debhelper fills in.
-runtime_relations() {
-  grep-dctrl --no-field-names --show-field=Depends,Recommends --field=Package --exact-match lumora \
-    debian/control | sed -E 's/\$\{[^}]*\}//g' | tr '\n' ',' | sed -E 's/[[:space:]]*(,[[:space:]]*)+/, /g; s/^, |, $//g'
+# One relation list of the names given and, in the whole modes, build-essential (which
+# dpkg-checkbuilddeps does not check) and what the game depends on or recommends, without
+# debhelper's substitution variables. Names alone bring dpkg-dev, whose dpkg-checkbuilddeps
+# tells what is there.
+relations() {
+  if ((!whole)); then (IFS=,; echo "dpkg-dev,$*"); return; fi
+  perl -MDpkg::Control::Info -MDpkg::Deps -e '
+    my $game = Dpkg::Control::Info->new("debian/control")->get_pkg_by_name("lumora");
+    print deps_parse(deps_concat("build-essential", @ARGV,
+      map { s/\$\{[^}]*\}//gr } @$game{qw(Depends Recommends)}));' "$@"
 }
-# dpkg-checkbuilddeps weighs versions, alternatives, virtual packages (debhelper-compat) and build
-# profiles; it comes with build-essential, so without it the build dependencies are missing too.
-# Given a relation list, it checks that one instead of debian/control's.
-build_deps_met() {
-  command -v dpkg-checkbuilddeps >/dev/null && dpkg-checkbuilddeps "${profiles[@]}" >/dev/null 2>&1
+# dpkg-checkbuilddeps weighs versions, alternatives, virtual packages and build profiles.
+met() {
+  command -v dpkg-checkbuilddeps || return
+  if ((whole)); then dpkg-checkbuilddeps "${profiles[@]}" || return; fi
+  dpkg-checkbuilddeps -d "$(relations "$@")"
 }
-runtime_met() {
-  command -v dpkg-checkbuilddeps >/dev/null && command -v grep-dctrl >/dev/null &&
-    dpkg-checkbuilddeps -d "$(runtime_relations)" >/dev/null 2>&1
-}
-((${#missing[@]})) || { ((whole)) && ! { build_deps_met && runtime_met; }; } || exit 0
+met "$@" >/dev/null 2>&1 && exit 0
 
 as_root() {
   if ((EUID == 0)); then
@@ -81,29 +53,23 @@ apt_get() { as_root env LC_ALL=C DEBIAN_FRONTEND=noninteractive apt-get -o DPkg:
 
 # apt-get update takes no lock timeout (it fails at once while another apt updates the package
 # lists), so it is tried again for as long as an install would wait.
-update_lists() {
-  local waited=0 output
-  until output=$(apt_get update -qq 2>&1); do
-    if [[ $output != *"Could not get lock"* ]] || ((waited >= 600)); then
-      printf '%s\n' "$output" >&2
-      return 1
-    fi
-    echo "Waiting for another apt to finish updating the package lists"
-    sleep 10
-    waited=$((waited + 10))
-  done
-  if [[ -n $output ]]; then printf '%s\n' "$output"; fi
-}
+waited=0
+until output=$(apt_get update -qq 2>&1); do
+  if [[ $output != *"Could not get lock"* ]] || ((waited >= 600)); then
+    printf '%s\n' "$output" >&2
+    exit 1
+  fi
+  echo "Waiting for another apt to finish updating the package lists"
+  sleep 10
+  waited=$((waited + 10))
+done
+if [[ -n $output ]]; then printf '%s\n' "$output"; fi
 
-update_lists
-if ((${#missing[@]})); then
-  echo "Installing: ${missing[*]}"
-  apt_get install -y -qq --no-install-recommends "${missing[@]}"
-fi
 if ((whole)); then
-  echo "Installing the build dependencies of debian/control"
+  echo "Installing the build dependencies of debian/control (${profiles[*]})"
   apt_get build-dep -y -qq --no-install-recommends "${profiles[@]}" ./
-  relations=$(runtime_relations)
-  echo "Installing what the game depends on or recommends: $relations"
-  apt_get satisfy -y -qq --no-install-recommends "$relations"
 fi
+# After build-dep: the whole modes' list is read with dpkg-dev's Perl modules, which it brings.
+wanted=$(relations "$@")
+echo "Installing: $wanted"
+apt_get satisfy -y -qq --no-install-recommends "$wanted"
