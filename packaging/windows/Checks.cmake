@@ -27,7 +27,7 @@ function(lumora_check name)
 endfunction()
 # Splits NAME=VALUE into what and value.
 macro(lumora_split pair)
-  string(REGEX MATCH "^([^=]*)=(.*)$" pair "${pair}")
+  string(REGEX MATCH "^([^=]*)=(.*)$" lumora_split_whole "${pair}")
   set(what ${CMAKE_MATCH_1})
   set(value "${CMAKE_MATCH_2}")
 endmacro()
