@@ -19,11 +19,18 @@ relations() {
     print deps_parse(deps_concat("build-essential", @ARGV, map { s/\$\{[^}]*\}//gr } @$game{qw(Depends Recommends)}));' "$@"
 }
 # dpkg-checkbuilddeps weighs versions, alternatives, virtual packages and build profiles.
-met() { command -v dpkg-checkbuilddeps && { ((!whole)) || dpkg-checkbuilddeps "${profiles[@]}"; } && dpkg-checkbuilddeps -d "$(relations "$@")"; }
+met() {
+  command -v dpkg-checkbuilddeps || return
+  if ((whole)); then dpkg-checkbuilddeps "${profiles[@]}" || return; fi
+  dpkg-checkbuilddeps -d "$(relations "$@")"
+}
 met "$@" >/dev/null 2>&1 && exit 0
 
 sudo=()
-((EUID == 0)) || sudo=(sudo)
+if ((EUID != 0)); then
+  command -v sudo >/dev/null || { echo "tools/deps.sh: installing packages needs root, and there is no sudo here: run it as root" >&2; exit 1; }
+  sudo=(sudo)
+fi
 # Each waits up to ten minutes for the package lock while another apt or dpkg runs.
 apt_get() { "${sudo[@]}" env LC_ALL=C DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 "$@"; }
 # apt-get update has no such wait (it fails at once while another apt updates the lists).
@@ -34,7 +41,10 @@ for ((waited = 0; ; waited += 10)); do
   sleep 10
 done
 [[ -z $output ]] || printf '%s\n' "$output"
-if ((whole)); then apt_get build-dep -y -qq --no-install-recommends "${profiles[@]}" ./; fi
+if ((whole)); then
+  echo "Installing the build dependencies of debian/control"
+  apt_get build-dep -y -qq --no-install-recommends "${profiles[@]}" ./
+fi
 # After build-dep, which brings the Perl modules that read the whole modes' list.
 wanted=$(relations "$@")
 echo "Installing: $wanted"

@@ -55,7 +55,10 @@ offscreen measure_startup offscreen
 load_after=$(cut -d' ' -f1-3 /proc/loadavg)
 
 # row LABEL UNIT DIVISOR LUMORA OTHER: two figures in UNIT and their ratio.
-row() { awk -v l="$4" -v o="$5" "BEGIN { printf \"| $1 | %.2f $2 | %.2f $2 | %.2f |\n\", l / $3, o / $3, l / o }"; }
+row() {
+  awk -v label="$1" -v unit="$2" -v d="$3" -v l="$4" -v o="$5" \
+    'BEGIN { printf "| %s | %.2f %s | %.2f %s | %.2f |\n", label, l / d, unit, o / d, unit, l / o }'
+}
 figure() { cat "$work/$1"; }
 # per_call OPERATION BOARD: the instructions of one timed step, from callgrind's caller tree.
 per_call() {
