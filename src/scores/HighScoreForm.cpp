@@ -2,6 +2,7 @@
 
 #include "scores/HighScoreFile.h"
 #include "scores/HighScoreTable.h"
+#include "scores/RecordKeeper.h"
 #include "ui/Dialogs.h"
 #include "ui/FormRegistry.h"
 
@@ -40,11 +41,8 @@ void HighScoreForm::cmdClear_Click()
 {
     const auto answer = ui::dialogs().messageBox(this, QStringLiteral("ハイスコアを消去してよろしいですか？"),
                                                  ui::MessageButtons::YesNo, QStringLiteral("確認"));
-    if (answer == ui::MessageAnswer::Yes) {
-        const SaveResult result = SaveHighScores(resetHighScoreFields());
-        if (!result.saved())
-            ui::dialogs().warning(this, saveFailureMessage(result), QString());
-    }
+    if (answer == ui::MessageAnswer::Yes)
+        ClearHighScores(ui::dialogs(), this);
     m_closing = Closing::ByClear;
     // The window comes back owned by the level window that opened it.
     QPointer<QWidget> opener = owner();

@@ -149,8 +149,7 @@ private slots:
         file.write(kThreeRecords);
         QStringList options = {"-o", "/dev/null"};
         for (const QString &injection : injections)
-            options << "-e"
-                    << "inject=" + injection;
+            options += {"-e", "inject=" + injection};
         QStringList out = runProbe(options, file.path(), mode);
         QByteArray before = kThreeRecords;
         if (killed) {
@@ -160,7 +159,7 @@ private slots:
         }
         QVERIFY(out.size() >= 5);
         const QString reason = out.mid(4).join(u'\n');
-        const bool isSaved = out[3].toInt() == int(SaveOutcome::Saved);
+        const bool isSaved = out[3] == u"saved"_s;
         const QByteArray bytes = file.bytes();
         QVERIFY2(isSaved ? bytes == newBytes : bytes == kThreeRecords || bytes == newBytes, bytes.constData());
         QVERIFY2(isSaved || !reason.trimmed().isEmpty(), "a failed save without a reason");
@@ -171,7 +170,7 @@ private slots:
         if (mode == "record") {
             const bool loaded = out[0].toInt() == int(LoadOutcome::Loaded);
             QCOMPARE(out[2].toLatin1(),
-                     (loaded ? before : encodeHighScoreLine(HighScoreTable().fields()).bytes).toHex());
+                     (loaded ? before : encodeHighScoreLine(HighScoreTable().fields()).value_or("")).toHex());
             QVERIFY(loaded || (out[0].toInt() == int(LoadOutcome::CannotRead) && !out[1].isEmpty()));
         }
         QStringList beside = QDir(file.folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);

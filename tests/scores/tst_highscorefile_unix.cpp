@@ -1,8 +1,9 @@
-#include "scores/FileErrorText.h"
+#include "scores/HighScoreFile_p.h"
 #include "scores/HighScoreTestSupport.h"
+#include "scores/RecordKeeper.h"
+#include "support/ScriptedDialogs.h"
 
 #include <QDir>
-#include <QScopeGuard>
 #include <QTest>
 
 #include <cerrno>
@@ -30,8 +31,8 @@ class HighScoreFileUnixTest : public QObject
     Q_OBJECT
 
 private slots:
-    // A FIFO at the path froze the game in open() for good, and a save through a link to a device
-    // put a regular file in the device's place.
+    // A FIFO at the path froze the game in open() for good, a save through a link to a device
+    // put a regular file in the device's place, and the lock could follow a link put at its path.
     void nothingButARegularFileIsReadOrReplaced_data()
     {
         // clang-format off
@@ -39,13 +40,14 @@ private slots:
         QTest::addColumn<int>("type");
         QTest::addColumn<bool>("linked");  // the path is a link to the thing
         QTest::addColumn<QString>("reason");  // empty: a regular file, written through the link
-        const QString pipe = notARegularFileText(FileKind::Pipe), folder = notARegularFileText(FileKind::Folder);
+        const QString pipe = fileErrorText(FileError::PipeInPlace), folder = fileErrorText(FileError::FolderInPlace);
         QTest::newRow("a FIFO") << "file" << S_IFIFO << false << pipe;
         QTest::newRow("a link to a FIFO") << "file" << S_IFIFO << true << pipe;
         QTest::newRow("a folder") << "file" << S_IFDIR << false << folder;
         QTest::newRow("a link to a folder") << "file" << S_IFDIR << true << folder;
         QTest::newRow("a FIFO at the lock") << "lock" << S_IFIFO << false << pipe;
         QTest::newRow("a 1 GiB file at the lock, never read") << "lock" << S_IFREG << false << QString();
+        QTest::newRow("a link at the lock, refused, not followed") << "lock" << S_IFREG << true << fileErrorText({ELOOP, std::system_category()});
         QTest::newRow("a link to a regular file") << "file" << S_IFREG << true << QString();
         // clang-format on
     }
@@ -70,12 +72,12 @@ private slots:
         HighScoreTable loaded = test::kPrevious;
         LoadHighScores(loaded);
         QCOMPARE(loaded, test::kPrevious);
-        // As a record saves, and as Clear does: both under the lock.
-        for (const SaveResult &save :
-             {UpdateHighScores(loaded, [](auto &) { return std::optional(resetHighScoreFields()); }),
-              SaveHighScores(resetHighScoreFields())})
-            QVERIFY2(reason.isEmpty() ? save.saved() : save.reason.endsWith(u"（"_s + reason + u"）。"_s),
-                     qPrintable(save.reason));
+        // A record's save, and Clear's: both under the lock.
+        test::ScriptedDialogs dialogs;
+        QCOMPARE(CheckHighScore(1, 5, dialogs, nullptr) == RecordOutcome::Saved, reason.isEmpty());
+        QCOMPARE(ClearHighScores(dialogs, nullptr), reason.isEmpty());
+        for (const auto &told : dialogs.warnings)
+            QVERIFY2(told.prompt.endsWith(u"（"_s + reason + u"）。"_s), qPrintable(told.prompt));
         QCOMPARE(typeAt(thing), type);
         QCOMPARE(typeAt(path), linked ? int(S_IFLNK) : type);
         if (reason.isEmpty() && at == "file")
@@ -83,8 +85,10 @@ private slots:
     }
 
     // Root replaced a read-only file, a folder that could not be made told no reason, a new file
-    // was readable by all before it took the old one's mode, a link's `..` was tidied as text, and
-    // interrupted saves left their files for good.
+    // was readable by all before it took the old one's mode, a link's `..` was tidied as text,
+    // interrupted saves left their files for good, and a write a size limit cut short told nothing.
+    // A file or a link put at the new file's name (by a sync client, after the sweep) could be
+    // opened, written and taken for the new file: the save takes another name.
     void theFileIsReplacedAsTheSystemSeesIt_data()
     {
         // clang-format off
@@ -93,9 +97,12 @@ private slots:
         QTest::addColumn<QString>("reason");  // empty: saved
         QTest::newRow("a read-only file, whoever runs the game") << "" << 0444 << u"ファイルに書き込めません（読み取り専用のファイルです）。"_s;
         QTest::newRow("the old file's mode kept") << "" << 0604 << QString();
-        QTest::newRow("a file where the folder goes") << "no folder" << 0 << u"フォルダー %1 を作成できません（"_s + fileErrorText(EEXIST) + u"）。"_s;
+        QTest::newRow("a file where the folder goes") << "no folder" << 0 << u"フォルダー %1 を作成できません（"_s + fileErrorText({EEXIST, std::system_category()}) + u"）。"_s;
         QTest::newRow("links through a linked folder and ..") << "links" << 0 << QString();
         QTest::newRow("leftovers of interrupted saves") << "leftovers" << 0 << QString();
+        QTest::newRow("a write cut short by a size limit") << "limit" << 0 << u"ファイルに書き込めません（"_s + fileErrorText({EFBIG, std::system_category()}) + u"）。"_s;
+        QTest::newRow("a file put at the new file's name") << "taken by a file" << 0 << QString();
+        QTest::newRow("a link put at the new file's name") << "taken by a link" << 0 << QString();
         // clang-format on
     }
 
@@ -132,36 +139,40 @@ private slots:
                             : name == ".abcd" ? QFile::link("LumoraHigh.Dll", path)
                                               : QFile(path).open(QIODevice::WriteOnly)));
         }
+        // The first name the save tries is taken after the sweep; the second is free.
+        const QString taken = file.path() + ".bad", elsewhere = top + "/elsewhere";
+        const TemporaryNumbersOverride names([&, number = 0xbadu]() mutable {
+            if (number == 0xbad && setup.startsWith("taken"))
+                setup.endsWith("file") ? QFile::copy(file.path(), taken) : QFile::link(elsewhere, taken);
+            return number++;
+        });
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit unlimited{};
+        getrlimit(RLIMIT_FSIZE, &unlimited);
+        const rlimit limit{setup == "limit" ? 8 : unlimited.rlim_cur, unlimited.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
         const HighScoreFields fields = withSlot(resetHighScoreFields(), 1, 5, u"ab"_s);
-        const SaveResult save = SaveHighScores(fields);
-        QCOMPARE(save.reason, reason.contains(u"%1") ? reason.arg(QDir::toNativeSeparators(folder)) : reason);
+        HighScoreSave save;
+        save.replace(encodeHighScoreLine(fields));
+        const std::optional<SaveFailure> failure = save.finish();
+        setrlimit(RLIMIT_FSIZE, &unlimited);
+        QCOMPARE(failure ? saveFailureMessage(*failure).section(u'\n', 2) : QString(),
+                 reason.contains(u"%1") ? reason.arg(QDir::toNativeSeparators(folder)) : reason);
         QCOMPARE(test::TempHighScoreFile::bytesOf(real),
-                 save.saved()          ? encodeHighScoreLine(fields).bytes
-                     : setup.isEmpty() ? test::kResetLine
-                                       : QByteArray());
+                 !failure                                  ? encodeHighScoreLine(fields).value_or("")
+                     : setup.isEmpty() || setup == "limit" ? test::kResetLine
+                                                           : QByteArray());
+        QCOMPARE(typeAt(taken), setup == "taken by a file" ? S_IFREG : setup == "taken by a link" ? S_IFLNK : 0);
+        QCOMPARE(test::TempHighScoreFile::bytesOf(taken), setup == "taken by a file" ? test::kResetLine : QByteArray());
+        QCOMPARE(test::TempHighScoreFile::bytesOf(elsewhere), QByteArray());
+        QVERIFY(setup != "limit"
+                || QDir(folder).entryList(QDir::Files) == QStringList({"LumoraHigh.Dll", "LumoraHigh.Dll.lock"}));
         QVERIFY(mode != 0604
                 || QFile::permissions(real)
                     == (QFile::ReadOwner | QFile::ReadUser | QFile::WriteOwner | QFile::WriteUser | QFile::ReadOther));
         for (qsizetype i = 0; setup == "leftovers" && i < leftovers.size(); ++i)
             QCOMPARE(QFileInfo::exists(file.path() + leftovers[i]), i >= 3);
         QVERIFY(!QFileInfo::exists(top + "/real/LumoraHigh.Dll"));
-    }
-
-    void aWriteCutShortIsReportedWithItsReason()
-    {
-        const test::TempHighScoreFile file;
-        file.write(test::kResetLine);
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit previous{};
-        getrlimit(RLIMIT_FSIZE, &previous);
-        const rlimit limit{8, previous.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
-        const auto restore = qScopeGuard([previous] { setrlimit(RLIMIT_FSIZE, &previous); });
-        const SaveResult save = SaveHighScores(withSlot(resetHighScoreFields(), 2, 100, u"ab"_s));
-        QCOMPARE(save.outcome, SaveOutcome::CannotWrite);
-        QCOMPARE(save.reason, u"ファイルに書き込めません（"_s + fileErrorText(EFBIG) + u"）。"_s);
-        QCOMPARE(file.bytes(), test::kResetLine);
-        QCOMPARE(QDir(file.folder()).entryList(QDir::Files), (QStringList{"LumoraHigh.Dll", "LumoraHigh.Dll.lock"}));
     }
 };
 
