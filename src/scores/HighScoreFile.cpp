@@ -200,6 +200,12 @@ LoadResult LoadHighScores(HighScoreTable &table)
     return readHighScores(bytes, table);
 }
 
+QString loadFailureMessage(const std::error_code &error)
+{
+    return QStringLiteral("ハイスコアを読み込めませんでした。\nファイル: %1\nファイルを読み取れません（%2）。")
+        .arg(QDir::toNativeSeparators(HighScoreFile()), fileErrorText(error));
+}
+
 QString saveFailureMessage(const SaveFailure &failure)
 {
     QString what = failedStep(failure);

@@ -62,6 +62,9 @@ QString fileErrorText(const std::error_code &error);
 // one that is there but cannot be read CannotRead, with the code. Shows nothing to the player.
 LoadResult LoadHighScores(HighScoreTable &table = highScores());
 
+// The message that tells the player the high-score window found a file it cannot read.
+QString loadFailureMessage(const std::error_code &error);
+
 // Where a save stopped, and why.
 struct SaveFailure
 {

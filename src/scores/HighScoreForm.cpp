@@ -6,6 +6,8 @@
 #include "ui/Dialogs.h"
 #include "ui/FormRegistry.h"
 
+#include <QMetaObject>
+
 namespace lumora {
 
 HighScoreForm::HighScoreForm()
@@ -17,8 +19,11 @@ HighScoreForm::HighScoreForm()
 
 void HighScoreForm::Form_Load()
 {
-    // A missing or short file is every first run: show the table as far as it could be read.
-    LoadHighScores();
+    // A missing file is every first run: the table as it stands, without a word. One that is
+    // there but cannot be read is told once the window is on screen (showEvent).
+    const LoadResult load = LoadHighScores();
+    if (load.outcome == LoadOutcome::CannotRead)
+        m_unreadable = load.error;
     const HighScoreTable &table = highScores();
     setCaption(Control::lblFirstPoint, table.HighScore1.displayText());
     setCaption(Control::lblSecondPoint, table.HighScore2.displayText());
@@ -35,6 +40,17 @@ void HighScoreForm::Form_Unload(bool &cancel)
     // level window is never left disabled.
     if (m_closing == Closing::ByTitleBar)
         emit dismissed();
+}
+
+// The warning waits for the window to be shown, so that it stands above the window that owns it.
+void HighScoreForm::showEvent(QShowEvent *event)
+{
+    FormOf::showEvent(event);
+    if (const std::error_code unreadable = std::exchange(m_unreadable, {})) {
+        QMetaObject::invokeMethod(
+            this, [this, unreadable] { ui::dialogs().warning(this, loadFailureMessage(unreadable), QString()); },
+            Qt::QueuedConnection);
+    }
 }
 
 void HighScoreForm::cmdClear_Click()

@@ -80,6 +80,24 @@ private slots:
         QCOMPARE(typed.value_or(QString()), u"森野　太郎\u301C"_s);
     }
 
+    // A file that is there but cannot be read showed the table without a word, as a first run
+    // does (clearAsksAndResetsOnlyAfterYes), and the player never learnt why the records were gone.
+    void aFileThatCannotBeReadIsToldOnceTheWindowIsShown()
+    {
+        test::TempHighScoreFile file;
+        QVERIFY(QDir().mkpath(file.path()));
+        test::ScriptedDialogs dialogs;
+        ui::DialogsOverride useDialogs(dialogs);
+        frmHighScore().showForm();
+        QCoreApplication::processEvents();
+        QVERIFY(frmHighScore().isVisible());
+        QCOMPARE(dialogs.warnings.size(), std::size_t(1));
+        QCOMPARE(dialogs.warnings[0].owner, &frmHighScore());
+        QCOMPARE(dialogs.warnings[0].prompt,
+                 u"ハイスコアを読み込めませんでした。\nファイル: "_s + QDir::toNativeSeparators(file.path())
+                     + u"\nファイルを読み取れません（ファイルの代わりにフォルダーがあります）。"_s);
+    }
+
     void clearAsksAndResetsOnlyAfterYes_data()
     {
         // clang-format off
@@ -109,6 +127,7 @@ private slots:
         const HighScoreForm *again = nullptr;
         connect(&frmHighScore(), &HighScoreForm::reopened, this, [&again](HighScoreForm &form) { again = &form; });
 
+        QCoreApplication::processEvents(); // a first run's window, opened above, tells nothing
         QTest::mouseClick(&frmHighScore().control(Control::cmdClear), Qt::LeftButton);
 
         QCOMPARE(dialogs.messages.size(), std::size_t(1));
