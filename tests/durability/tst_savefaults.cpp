@@ -44,16 +44,25 @@ QList<Call> saveCalls(const QString &mode)
     QFile trace(file.folder() + "/../trace");
     if (runProbe({"-o", trace.fileName()}, file.path(), mode).isEmpty() || !trace.open(QIODevice::ReadOnly))
         return {};
-    static const QRegularExpression callLine(u"^(\\w+)\\("_s);
+    static const QRegularExpression callLine(u"^(\\w+)\\((\\d*)"_s), pipe(u"^pipe2\\(\\[(\\d+), (\\d+)\\]"_s);
     QHash<QString, int> seen;
     QList<Call> calls;
     bool inSave = false;
+    // The sanitizers look at memory by writing it to a pipe of their own (UBSan at its first
+    // sight of a type): those calls are not the save's, and failing them is a sanitizer's report.
+    QStringList pipeEnds;
     for (const QString &line : QString::fromUtf8(trace.readAll()).split(u'\n')) {
-        const QString name = callLine.match(line).captured(1);
+        const QRegularExpressionMatch call = callLine.match(line), made = pipe.match(line);
+        const QString name = call.captured(1);
         const int occurrence = ++seen[name];
+        const bool sanitizers = made.hasMatch() || pipeEnds.contains(call.captured(2));
+        if (made.hasMatch())
+            pipeEnds = {made.captured(1), made.captured(2)};
+        else if (name == "close")
+            pipeEnds.removeOne(call.captured(2));
         if (line.contains("/lumora-save-probe/"))
             inSave = line.contains("begin");
-        else if (inSave && !name.isEmpty())
+        else if (inSave && !name.isEmpty() && !sanitizers)
             calls.append({name, occurrence, line});
     }
     return calls;
