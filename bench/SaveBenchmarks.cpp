@@ -37,11 +37,12 @@ void gameSave(benchmark::State &state)
     const HighScoreFileOverride place(folder.path);
     double score = 0;
     for (auto _ : state) {
-        const SaveResult save = UpdateHighScores(HighScoreTable(), [&score](const HighScoreTable &current) {
-            return std::optional(withSlot(current.fields(), 2, ++score, QStringLiteral("NEW")));
-        });
-        if (!save.saved()) {
-            state.SkipWithError(qPrintable(save.reason));
+        HighScoreSave save;
+        HighScoreTable current;
+        save.read(current);
+        save.replace(encodeHighScoreLine(withSlot(current.fields(), 2, ++score, QStringLiteral("NEW"))));
+        if (const std::optional<SaveFailure> failure = save.finish()) {
+            state.SkipWithError(qPrintable(saveFailureMessage(*failure)));
             break;
         }
     }

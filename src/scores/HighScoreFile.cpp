@@ -1,15 +1,19 @@
+// The portable half of the high-score file: the steps of a load and of a save, each system call
+// made through the platform's file (HighScoreFile_p.h), and the words that tell what failed.
 #include "scores/HighScoreFile.h"
 
-#include "scores/FileErrorText.h"
-#include "scores/FileLock.h"
-#include "scores/HighScorePlaces.h"
-#include "scores/MomentaryRetry.h"
-#include "scores/RegularFile.h"
+#include "scores/HighScoreFile_p.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QThread>
+
+#include <algorithm>
+#include <string>
+#include <utility>
 
 namespace lumora {
 
@@ -21,26 +25,62 @@ QString &fileOverride()
     return path;
 }
 
+std::function<quint32()> &temporaryNumbers()
+{
+    static std::function<quint32()> numbers = [] { return QRandomGenerator::system()->generate(); };
+    return numbers;
+}
+
 constexpr int kLockWaitMs = 3000;
 // Names tried for the new file before a save gives up: each clash is with a file left behind.
 constexpr int kTemporaryNameTries = 8;
+// As many links as the systems themselves follow before they give up.
+constexpr int kMaxLinks = 40;
 
-std::optional<SaveResult> makeFolderOf(const QString &path)
+class FileErrorCategory final : public std::error_category
 {
-    const QString folder = QFileInfo(path).absolutePath();
-    const int error = makeFolders(folder);
-    if (error == 0)
-        return std::nullopt;
-    return SaveResult{SaveOutcome::CannotCreate, path,
-                      QStringLiteral("フォルダー %1 を作成できません（%2）。")
-                          .arg(QDir::toNativeSeparators(folder), fileErrorText(error))};
+public:
+    const char *name() const noexcept override { return "lumora.file"; }
+    std::string message(int value) const override { return fileErrorText(std::error_code(value, *this)).toStdString(); }
+};
+
+const FileErrorCategory g_fileErrors;
+
+// Makes `folder` and the folders above it that are missing.
+std::error_code makeFolders(const QString &folder)
+{
+    if (QFileInfo(folder).isDir())
+        return {};
+    const QString above = QFileInfo(folder).path();
+    if (above != folder) {
+        if (const std::error_code error = makeFolders(above))
+            return error;
+    }
+    return sys::makeFolder(folder);
 }
 
-// The new file's name: the target's with a random number in hex, so that no other copy's save is
-// in its way, and leftovers of interrupted saves are told apart from every other file.
+// The file a save of `path` replaces: a file kept as a link elsewhere (in a synchronised folder,
+// say) is written through the link, each link's target taken from the real folder the link is
+// in, as the system takes it; only a regular file, or nothing yet, is replaced.
+std::pair<QString, sys::FileAt> regularFileBehind(const QString &path)
+{
+    QString target = path;
+    for (int links = 0;; ++links) {
+        const QString next = sys::linkTarget(target);
+        if (next.isEmpty())
+            break;
+        if (links == kMaxLinks)
+            return {path, {sys::tooManyLinks()}};
+        target = next;
+    }
+    return {target, sys::fileAt(target)};
+}
+
+// The new file's name: the target's with a number in hex, so that leftovers of interrupted saves
+// are told apart from every other file.
 QString temporaryName(const QString &target)
 {
-    return target + u'.' + QString::number(QRandomGenerator::system()->generate(), 16);
+    return target + u'.' + QString::number(temporaryNumbers()(), 16);
 }
 
 // Under the lock, no other save is under way: a file of the new file's pattern beside the target
@@ -58,76 +98,33 @@ void removeLeftovers(const QString &target)
     }
 }
 
-SaveResult writeFailure(const QString &path, SaveOutcome outcome, const QString &what, int error)
+// What the failed step could not do, and why.
+QString failedStep(const SaveFailure &failure)
 {
-    return {outcome, path,
-            error == kWriteCutShort ? QStringLiteral("ファイルを最後まで書き込めませんでした。")
-                                    : what.arg(fileErrorText(error))};
-}
-
-// Writes the line in a new file and puts it in the target's place; the caller holds the lock.
-SaveResult writeLine(const QString &path, const QByteArray &line, const RegularFilePath &target,
-                     const QDeadlineTimer &deadline)
-{
-    removeLeftovers(target.path);
-    std::optional<NewFile> file;
-    for (int tries = 0; tries < kTemporaryNameTries && (!file || isNameTaken(file->error())); ++tries)
-        file.emplace(temporaryName(target.path), target.mode);
-    if (!file->isOpen())
-        return writeFailure(path, SaveOutcome::CannotCreate, QStringLiteral("ファイルを作成できません（%1）。"),
-                            file->error());
-    int error = file->error();
-    if (error == 0)
-        error = file->write(line);
-    if (error == 0)
-        error = file->replace(target.path, deadline);
-    if (error == 0)
-        return {SaveOutcome::Saved, path, QString()};
-    SaveResult failure =
-        writeFailure(path, SaveOutcome::CannotWrite, QStringLiteral("ファイルに書き込めません（%1）。"), error);
-    if (const int left = file->discard())
-        failure.reason += QStringLiteral("\n一時ファイル %1 を削除できません（%2）。")
-                              .arg(QDir::toNativeSeparators(file->path()), fileErrorText(left));
-    return failure;
-}
-
-// The steps every save takes: the folder, the lock, the target; `write` does the rest.
-SaveResult
-saveLocked(const std::function<SaveResult(const QString &, const RegularFilePath &, const QDeadlineTimer &)> &write)
-{
-    const QString path = highScoreSaveFile();
-    if (const std::optional<SaveResult> failure = makeFolderOf(path))
-        return *failure;
-    const QString lockPath = path + QStringLiteral(".lock");
-    FileLock lock(lockPath);
-    switch (lock.lock(QDeadlineTimer(kLockWaitMs))) {
-    case FileLock::State::Locked: break;
-    case FileLock::State::HeldElsewhere:
-        return {SaveOutcome::Locked, path, QStringLiteral("ほかのルモラ＋＋がファイルを使用中です。")};
-    case FileLock::State::Failed:
-        return {SaveOutcome::Locked, path,
-                QStringLiteral("ロックファイル %1 を作成できません（%2）。")
-                    .arg(QDir::toNativeSeparators(lockPath), lock.reason())};
+    const QString reason = fileErrorText(failure.error);
+    const QString path = QDir::toNativeSeparators(failure.path);
+    switch (failure.step) {
+    case SaveFailure::Step::MakeFolder:
+        return QStringLiteral("フォルダー %1 を作成できません（%2）。").arg(path, reason);
+    case SaveFailure::Step::Lock: return QStringLiteral("ロックファイル %1 を作成できません（%2）。").arg(path, reason);
+    case SaveFailure::Step::LockHeld: return QStringLiteral("ほかのルモラ＋＋がファイルを使用中です。");
+    case SaveFailure::Step::Read: return QStringLiteral("ファイルを読み取れません（%1）。").arg(reason);
+    case SaveFailure::Step::Create: return QStringLiteral("ファイルを作成できません（%1）。").arg(reason);
+    case SaveFailure::Step::Write: break;
     }
-    const RegularFilePath target = resolveRegularFile(path);
-    const QString problem =
-        target.readOnly && target.problem.isEmpty() ? fileErrorText(FileErrorCause::ReadOnlyFile) : target.problem;
-    if (!problem.isEmpty())
-        return {SaveOutcome::CannotWrite, path, QStringLiteral("ファイルに書き込めません（%1）。").arg(problem)};
-    // One wait for every momentary hold of this save, so that the player waits about a second at most.
-    return write(path, target, QDeadlineTimer(kMomentaryRetryMs));
+    return QStringLiteral("ファイルに書き込めません（%1）。").arg(reason);
 }
 
 } // namespace
 
 QString HighScoreFile()
 {
-    return fileOverride().isEmpty() ? platformLoadFile() : fileOverride();
+    return fileOverride().isEmpty() ? sys::platformLoadFile() : fileOverride();
 }
 
 QString highScoreSaveFile()
 {
-    return fileOverride().isEmpty() ? platformSaveFile() : fileOverride();
+    return fileOverride().isEmpty() ? sys::platformSaveFile() : fileOverride();
 }
 
 HighScoreFileOverride::HighScoreFileOverride(const QString &path)
@@ -135,58 +132,180 @@ HighScoreFileOverride::HighScoreFileOverride(const QString &path)
 {
 }
 
+TemporaryNumbersOverride::TemporaryNumbersOverride(std::function<quint32()> numbers)
+    : Override(temporaryNumbers(), std::move(numbers))
+{
+}
+
+QString loadPlace(const WindowsPlaces &places)
+{
+    return places.virtualCopyExists ? places.virtualCopy : places.fixed;
+}
+
+QString savePlace(const WindowsPlaces &places)
+{
+    return places.virtualCopyExists || !places.fixedWritable ? places.virtualCopy : places.fixed;
+}
+
+std::error_code make_error_code(FileError error)
+{
+    return {int(error), g_fileErrors};
+}
+
+QString fileErrorText(const std::error_code &error)
+{
+    if (error.category() == g_fileErrors) {
+        switch (FileError(error.value())) {
+        case FileError::CutShort: return QStringLiteral("途中までしか書き込めませんでした");
+        case FileError::FolderInPlace: return QStringLiteral("ファイルの代わりにフォルダーがあります");
+        case FileError::PipeInPlace: return QStringLiteral("ファイルの代わりに名前付きパイプがあります");
+        case FileError::SocketInPlace: return QStringLiteral("ファイルの代わりにソケットがあります");
+        case FileError::DeviceInPlace: return QStringLiteral("ファイルの代わりにデバイスがあります");
+        case FileError::NotRegularFile: return QStringLiteral("通常のファイルではありません");
+        case FileError::ReadOnlyFile: return QStringLiteral("読み取り専用のファイルです");
+        case FileError::NameNotWritable: return QStringLiteral("名前に書き込めない文字があるか、名前が長すぎます");
+        }
+    }
+    for (const sys::KnownError &known : sys::knownErrors()) {
+        if (!sys::isSystemError(error, {known.code}))
+            continue;
+        switch (known.cause) {
+        case sys::CommonCause::MissingFolder: return QStringLiteral("フォルダーが見つかりません");
+        case sys::CommonCause::NoPermission: return QStringLiteral("アクセスする権限がありません");
+        case sys::CommonCause::DiskFull: return QStringLiteral("ディスクの空き領域が足りません");
+        case sys::CommonCause::ReadOnlyFileSystem: return QStringLiteral("読み取り専用のファイル システムです");
+        case sys::CommonCause::InUse: return QStringLiteral("ほかのプログラムがファイルを使用中です");
+        }
+    }
+    // qt_error_string words errno on Linux and a Win32 code on Windows, each as its system does.
+    return qt_error_string(error.value());
+}
+
+std::error_code retryWhileMomentary(const QDeadlineTimer &deadline, const std::function<std::error_code()> &attempt,
+                                    const std::function<bool(const std::error_code &)> &momentary)
+{
+    for (;;) {
+        const std::error_code error = attempt();
+        if (!error || !momentary(error) || deadline.hasExpired())
+            return error;
+        QThread::msleep(std::clamp<qint64>(deadline.remainingTime(), 1, kMomentaryPauseMs));
+    }
+}
+
 LoadResult LoadHighScores(HighScoreTable &table)
 {
-    const FileRead file = readRegularFile(HighScoreFile(), kMaxHighScoreBytes);
-    if (!file.bytes)
-        return {file.missing ? LoadOutcome::Missing : LoadOutcome::CannotRead, 0,
-                QStringLiteral("ファイルを読み取れません（%1）。").arg(file.reason)};
-    return readHighScores(*file.bytes, table);
+    QByteArray bytes;
+    if (const std::error_code error = sys::readRegularFile(HighScoreFile(), kMaxHighScoreBytes, bytes))
+        return {sys::isMissing(error) ? LoadOutcome::Missing : LoadOutcome::CannotRead, 0, error};
+    return readHighScores(bytes, table);
 }
 
-SaveResult SaveHighScores(const HighScoreFields &fields)
+QString loadFailureMessage(const std::error_code &error)
 {
-    const EncodedLine line = encodeHighScoreLine(fields);
-    if (!line.problem.isEmpty())
-        return {SaveOutcome::NameNotWritable, highScoreSaveFile(), line.problem};
-    return saveLocked([&](const QString &path, const RegularFilePath &target, const QDeadlineTimer &deadline) {
-        return writeLine(path, line.bytes, target, deadline);
-    });
+    return QStringLiteral("ハイスコアを読み込めませんでした。\nファイル: %1\nファイルを読み取れません（%2）。")
+        .arg(QDir::toNativeSeparators(HighScoreFile()), fileErrorText(error));
 }
 
-SaveResult UpdateHighScores(const HighScoreTable &table,
-                            const std::function<std::optional<HighScoreFields>(const HighScoreTable &)> &update)
+QString saveFailureMessage(const SaveFailure &failure)
 {
-    return saveLocked([&](const QString &path, const RegularFilePath &target, const QDeadlineTimer &deadline) {
-        // What cannot be read is never written over: only a file that is not there starts from the table.
-        FileRead file;
-        retryWhileMomentary(
-            deadline,
-            [&] {
-                file = readRegularFile(target.path, kMaxHighScoreBytes);
-                return file.error;
-            },
-            isMomentaryRefusal);
-        HighScoreTable current = table;
-        if (file.bytes)
-            readHighScores(*file.bytes, current);
-        else if (!file.missing)
-            return SaveResult{SaveOutcome::CannotRead, path,
-                              QStringLiteral("ファイルを読み取れません（%1）。").arg(file.reason)};
-        const std::optional<HighScoreFields> fields = update(current);
-        if (!fields)
-            return SaveResult{SaveOutcome::Unchanged, path, QString()};
-        const EncodedLine line = encodeHighScoreLine(*fields);
-        if (!line.problem.isEmpty())
-            return SaveResult{SaveOutcome::NameNotWritable, path, line.problem};
-        return writeLine(path, line.bytes, target, deadline);
-    });
-}
-
-QString saveFailureMessage(const SaveResult &result)
-{
+    QString what = failedStep(failure);
+    if (failure.leftover)
+        what += QStringLiteral("\n一時ファイル %1 を削除できません（%2）。")
+                    .arg(QDir::toNativeSeparators(failure.newFile), fileErrorText(failure.leftover));
     return QStringLiteral("ハイスコアを保存できませんでした。\nファイル: %1\n%2")
-        .arg(QDir::toNativeSeparators(result.path), result.reason);
+        .arg(QDir::toNativeSeparators(failure.file), what);
+}
+
+HighScoreSave::HighScoreSave()
+    : m_file(highScoreSaveFile())
+{
+    const QString folder = QFileInfo(m_file).absolutePath();
+    if (const std::error_code error = makeFolders(folder)) {
+        fail(SaveFailure::Step::MakeFolder, error, folder);
+        return;
+    }
+
+    const QString lockPath = m_file + QStringLiteral(".lock");
+    const QDeadlineTimer lockWait(kLockWaitMs);
+    std::error_code error;
+    m_lock = sys::openLockFile(lockPath, error);
+    if (error) {
+        fail(SaveFailure::Step::Lock, error, lockPath);
+        return;
+    }
+    error = retryWhileMomentary(
+        lockWait, [this] { return sys::tryLock(m_lock); }, sys::isHeldElsewhere);
+    if (error) {
+        fail(sys::isHeldElsewhere(error) ? SaveFailure::Step::LockHeld : SaveFailure::Step::Lock, error, lockPath);
+        return;
+    }
+
+    const auto [target, at] = regularFileBehind(m_file);
+    if (at.problem || at.readOnly) {
+        fail(SaveFailure::Step::Write, at.problem ? at.problem : make_error_code(FileError::ReadOnlyFile));
+        return;
+    }
+    m_target = target;
+    m_mode = at.mode;
+    // One wait for every momentary hold of this save, so that the player waits about a second at most.
+    m_deadline = QDeadlineTimer(kMomentaryRetryMs);
+}
+
+void HighScoreSave::read(HighScoreTable &table)
+{
+    if (failed())
+        return;
+    QByteArray bytes;
+    const std::error_code error = retryWhileMomentary(
+        m_deadline, [&] { return sys::readRegularFile(m_target, kMaxHighScoreBytes, bytes); }, sys::isMomentaryRefusal);
+    if (!error)
+        readHighScores(bytes, table);
+    else if (!sys::isMissing(error))
+        fail(SaveFailure::Step::Read, error);
+}
+
+void HighScoreSave::replace(const std::optional<QByteArray> &line)
+{
+    if (failed())
+        return;
+    if (!line)
+        return fail(SaveFailure::Step::Write, FileError::NameNotWritable);
+    removeLeftovers(m_target);
+    FileHandle file;
+    QString name;
+    std::error_code error;
+    for (int tries = 0; tries < kTemporaryNameTries && (tries == 0 || sys::isNameTaken(error)); ++tries) {
+        name = temporaryName(m_target);
+        file = sys::makeNewFile(name, m_mode, error);
+    }
+    if (!file.isOpen())
+        return fail(SaveFailure::Step::Create, error);
+    if (!error)
+        error = sys::writeAndSync(file, *line);
+    if (!error)
+        error = retryWhileMomentary(
+            m_deadline, [&] { return sys::renameOver(file, name, m_target); }, sys::isMomentaryRefusal);
+    if (!error) {
+        // In its place: a failure to force the rename to disk leaves nothing to remove.
+        if (const std::error_code unsynced = sys::syncRename(file, m_target))
+            fail(SaveFailure::Step::Write, unsynced);
+        return;
+    }
+    fail(SaveFailure::Step::Write, error);
+    m_failure->newFile = name;
+    m_failure->leftover = sys::removeNewFile(file, name);
+}
+
+std::optional<SaveFailure> HighScoreSave::finish()
+{
+    m_lock.close();
+    return m_failure;
+}
+
+void HighScoreSave::fail(SaveFailure::Step step, const std::error_code &error, const QString &path)
+{
+    if (!m_failure)
+        m_failure = SaveFailure{m_file, step, error, path, QString(), std::error_code()};
 }
 
 } // namespace lumora

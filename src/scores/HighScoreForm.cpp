@@ -2,8 +2,11 @@
 
 #include "scores/HighScoreFile.h"
 #include "scores/HighScoreTable.h"
+#include "scores/RecordKeeper.h"
 #include "ui/Dialogs.h"
 #include "ui/FormRegistry.h"
+
+#include <QMetaObject>
 
 namespace lumora {
 
@@ -16,8 +19,11 @@ HighScoreForm::HighScoreForm()
 
 void HighScoreForm::Form_Load()
 {
-    // A missing or short file is every first run: show the table as far as it could be read.
-    LoadHighScores();
+    // A missing file is every first run: the table as it stands, without a word. One that is
+    // there but cannot be read is told once the window is on screen (showEvent).
+    const LoadResult load = LoadHighScores();
+    if (load.outcome == LoadOutcome::CannotRead)
+        m_unreadable = load.error;
     const HighScoreTable &table = highScores();
     setCaption(Control::lblFirstPoint, table.HighScore1.displayText());
     setCaption(Control::lblSecondPoint, table.HighScore2.displayText());
@@ -36,15 +42,23 @@ void HighScoreForm::Form_Unload(bool &cancel)
         emit dismissed();
 }
 
+// The warning waits for the window to be shown, so that it stands above the window that owns it.
+void HighScoreForm::showEvent(QShowEvent *event)
+{
+    FormOf::showEvent(event);
+    if (const std::error_code unreadable = std::exchange(m_unreadable, {})) {
+        QMetaObject::invokeMethod(
+            this, [this, unreadable] { ui::dialogs().warning(this, loadFailureMessage(unreadable), QString()); },
+            Qt::QueuedConnection);
+    }
+}
+
 void HighScoreForm::cmdClear_Click()
 {
     const auto answer = ui::dialogs().messageBox(this, QStringLiteral("ハイスコアを消去してよろしいですか？"),
                                                  ui::MessageButtons::YesNo, QStringLiteral("確認"));
-    if (answer == ui::MessageAnswer::Yes) {
-        const SaveResult result = SaveHighScores(resetHighScoreFields());
-        if (!result.saved())
-            ui::dialogs().warning(this, saveFailureMessage(result), QString());
-    }
+    if (answer == ui::MessageAnswer::Yes)
+        ClearHighScores(ui::dialogs(), this);
     m_closing = Closing::ByClear;
     // The window comes back owned by the level window that opened it.
     QPointer<QWidget> opener = owner();

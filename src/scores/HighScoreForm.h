@@ -3,6 +3,8 @@
 #include "scores/HighScoreDesign.h"
 #include "ui/Form.h"
 
+#include <system_error>
+
 namespace lumora {
 
 // frmHighScore: the best score and holder of each level and a reset. The level window that opens
@@ -25,10 +27,12 @@ signals:
 protected:
     void Form_Load() override;
     void Form_Unload(bool &cancel) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     enum class Closing { ByTitleBar, ByOK, ByClear };
     Closing m_closing = Closing::ByTitleBar;
+    std::error_code m_unreadable; // why the file the load found could not be read, until told
 };
 
 HighScoreForm &frmHighScore();

@@ -135,19 +135,16 @@ QString fieldText(const FieldValue &value)
     return QString();
 }
 
-// The fields joined by commas in code page 932, or why they cannot be written.
-EncodedLine encodeFields(std::span<const FieldValue> fields)
+// The fields joined by commas in code page 932; nothing when they cannot be written.
+std::optional<QByteArray> encodeFields(std::span<const FieldValue> fields)
 {
     QStringList texts;
     for (const FieldValue &field : fields) {
         if (field.textValue().contains(u'"'))
-            return {{}, QStringLiteral("名前に \" が含まれているため書き込めません。")};
+            return std::nullopt;
         texts += fieldText(field);
     }
-    const std::optional<QByteArray> bytes = encodeCp932(texts.join(u','));
-    if (!bytes)
-        return {{}, QStringLiteral("名前にシフトJISで書けない文字が含まれています。")};
-    return {*bytes, QString()};
+    return encodeCp932(texts.join(u','));
 }
 
 } // namespace
@@ -160,7 +157,6 @@ LoadResult readHighScores(QByteArrayView bytes, HighScoreTable &table)
         const std::optional<Field> field = reader.next();
         if (!field) {
             result.outcome = LoadOutcome::EndedEarly;
-            result.reason = QStringLiteral("ファイルが %1 番目の項目の前で終わっています。").arg(result.fieldsRead + 1);
             break;
         }
         store(table, result.fieldsRead, *field);
@@ -168,14 +164,13 @@ LoadResult readHighScores(QByteArrayView bytes, HighScoreTable &table)
     return result;
 }
 
-EncodedLine encodeHighScoreLine(const HighScoreFields &fields)
+std::optional<QByteArray> encodeHighScoreLine(const HighScoreFields &fields)
 {
-    EncodedLine line = encodeFields(fields);
-    if (!line.problem.isEmpty())
-        return line;
-    line.bytes += "\r\n";
-    if (line.bytes.size() > kMaxHighScoreBytes)
-        return {{}, QStringLiteral("名前が長すぎて書き込めません。")};
+    std::optional<QByteArray> line = encodeFields(fields);
+    if (line)
+        *line += "\r\n";
+    if (line && line->size() > kMaxHighScoreBytes)
+        return std::nullopt;
     return line;
 }
 
@@ -186,8 +181,8 @@ HighScoreFields withWritableSlots(HighScoreFields fields, int keep)
         if (slot == keep)
             continue;
         const std::size_t index = 2 * static_cast<std::size_t>(slot - 1);
-        const EncodedLine bytes = encodeFields(std::span(fields).subspan(index, 2));
-        if (!bytes.problem.isEmpty() || bytes.bytes.size() > kMaxSlotBytes) {
+        const std::optional<QByteArray> bytes = encodeFields(std::span(fields).subspan(index, 2));
+        if (!bytes || bytes->size() > kMaxSlotBytes) {
             fields[index] = reset[index];
             fields[index + 1] = reset[index + 1];
         }

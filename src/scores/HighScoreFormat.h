@@ -3,7 +3,9 @@
 #include "scores/HighScoreTable.h"
 
 #include <QByteArray>
-#include <QString>
+
+#include <optional>
+#include <system_error>
 
 // The one line of the high-score file: six comma-separated fields ended by CR LF, numbers as
 // plain digits, names between double quotes without any escape, text in code page 932.
@@ -19,8 +21,8 @@ enum class LoadOutcome { Loaded, Missing, CannotRead, EndedEarly };
 struct LoadResult
 {
     LoadOutcome outcome = LoadOutcome::Loaded;
-    int fieldsRead = 0; // table members stored, 0..6
-    QString reason;     // fit to show the player; empty when loaded
+    int fieldsRead = 0;    // table members stored, 0..6
+    std::error_code error; // why the file could not be read (CannotRead)
 
     bool loaded() const { return outcome == LoadOutcome::Loaded; }
 };
@@ -34,16 +36,10 @@ struct LoadResult
 // number gives 0); an unquoted field read as a name keeps its text as it stands.
 LoadResult readHighScores(QByteArrayView bytes, HighScoreTable &table);
 
-struct EncodedLine
-{
-    QByteArray bytes;
-    QString problem; // why the line cannot be written, fit to show the player; empty if it can
-};
-
-// The line for these six values, CR LF included, or the reason it cannot be written: a text
+// The line for these six values, CR LF included; nothing when it cannot be written: a text
 // holding a double quote (it would not read back) or a character code page 932 cannot hold,
 // or a line longer than a load reads.
-EncodedLine encodeHighScoreLine(const HighScoreFields &fields);
+std::optional<QByteArray> encodeHighScoreLine(const HighScoreFields &fields);
 
 // A slot's share of the line: three of them, two commas and CR LF fit in what a load reads.
 inline constexpr qsizetype kMaxSlotBytes = (kMaxHighScoreBytes - 4) / 3;

@@ -20,9 +20,9 @@ HighScoreFields HighScoreTable::fields() const
     return {HighScore1, HighName1, HighScore2, HighName2, FieldValue::number(HighScore3), FieldValue::text(HighName3)};
 }
 
-double HighScoreTable::recordScore(int slot) const
+bool HighScoreTable::isRecord(int slot, double points) const
 {
-    return fields()[scoreIndex(slot)].recordValue();
+    return fields()[scoreIndex(slot)].recordValue() < points;
 }
 
 std::pair<QString, QString> HighScoreTable::slotTexts(int slot) const

@@ -27,8 +27,9 @@ struct HighScoreTable
 
     // The six values as a save writes them; slot 3 as a number and a text.
     HighScoreFields fields() const;
-    // The stored score of `slot` (1..3) as the record test compares it.
-    double recordScore(int slot) const;
+    // Whether `points` is a record in `slot` (1..3): strictly higher than the stored score, taken
+    // as FieldValue::recordValue takes it. An equal score is none.
+    bool isRecord(int slot, double points) const;
     // The score and name of `slot` (1..3) as the high-score window shows them.
     std::pair<QString, QString> slotTexts(int slot) const;
 

@@ -1,3 +1,5 @@
+// A record's save and Clear's, each read top to bottom: the lock, the reading, the decision, the
+// line, its replacing the file, and what the player is told, once the lock is let go.
 #include "scores/RecordKeeper.h"
 
 #include "scores/CodePage932.h"
@@ -32,31 +34,44 @@ void TryLoadHighScores()
 
 RecordOutcome CheckHighScore(int slot, double points, ui::Dialogs &dialogs, QWidget *owner)
 {
-    if (!(highScores().recordScore(slot) < points))
+    if (!highScores().isRecord(slot, points))
         return RecordOutcome::NotARecord;
     const QString name = askHolderName(dialogs, owner);
 
-    // Another running copy may have saved since this round started: its records in other slots
-    // are written back, and a better one in this slot stays.
-    HighScoreTable stored;
-    const SaveResult result = UpdateHighScores(highScores(), [&](const HighScoreTable &current) {
-        stored = current;
-        return current.recordScore(slot) < points
-            ? std::optional(withWritableSlots(withSlot(current.fields(), slot, points, name), slot))
-            : std::nullopt;
-    });
-    if (result.outcome == SaveOutcome::Unchanged) {
-        const auto [score, holder] = stored.slotTexts(slot);
+    // Another running copy may have saved since this round started: the file is read again under
+    // the lock, its records in other slots are written back, and an equal or better one in this
+    // slot stays. Only a file that is not there starts from the table.
+    HighScoreSave save;
+    HighScoreTable current = highScores();
+    save.read(current);
+    const bool beatenMeanwhile = !save.failed() && !current.isRecord(slot, points);
+    if (!beatenMeanwhile)
+        save.replace(encodeHighScoreLine(withWritableSlots(withSlot(current.fields(), slot, points, name), slot)));
+    const std::optional<SaveFailure> failure = save.finish();
+
+    if (failure) {
+        dialogs.warning(owner, saveFailureMessage(*failure), QString());
+        return RecordOutcome::SaveFailed;
+    }
+    if (beatenMeanwhile) {
+        const auto [score, holder] = current.slotTexts(slot);
         dialogs.messageBox(owner,
                            QStringLiteral("その間に、より良い記録が保存されました。\n%1 点　%2").arg(score, holder),
                            ui::MessageButtons::Ok, QString());
         return RecordOutcome::BeatenMeanwhile;
     }
-    if (!result.saved()) {
-        dialogs.warning(owner, saveFailureMessage(result), QString());
-        return RecordOutcome::SaveFailed;
-    }
     return RecordOutcome::Saved;
+}
+
+bool ClearHighScores(ui::Dialogs &dialogs, QWidget *owner)
+{
+    HighScoreSave save;
+    save.replace(encodeHighScoreLine(resetHighScoreFields()));
+    const std::optional<SaveFailure> failure = save.finish();
+
+    if (failure)
+        dialogs.warning(owner, saveFailureMessage(*failure), QString());
+    return !failure;
 }
 
 } // namespace lumora

@@ -4,6 +4,7 @@
 
 class QWidget;
 
+// Record keeping: the round-start load, and a record's save and Clear's, each told to the player.
 namespace lumora {
 
 enum class RecordOutcome { NotARecord, Saved, BeatenMeanwhile, SaveFailed };
@@ -19,5 +20,9 @@ void TryLoadHighScores();
 // shown that record. A failed save is reported to the player and the game goes on. Every box is
 // asked through `dialogs`, owned by `owner`, the level window whose round it is.
 RecordOutcome CheckHighScore(int slot, double points, ui::Dialogs &dialogs, QWidget *owner);
+
+// Clear: saves the reset state, 0 and a one-space name in every slot. A failed save is reported
+// through `dialogs`, owned by `owner`. Whether it was saved.
+bool ClearHighScores(ui::Dialogs &dialogs, QWidget *owner);
 
 } // namespace lumora

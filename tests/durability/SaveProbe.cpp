@@ -1,7 +1,8 @@
 // What tst_savefaults runs under strace: one record saved as a round's finish saves it (a load,
-// then the save under the lock), or one Clear, into the file named on the command line. Between
-// two marks strace shows, so that the test fails only the save's own system calls. Prints the
-// load's outcome and reason, the table it left, and the save's outcome and reason, a line each.
+// then the save's steps under the lock), or one Clear, into the file named on the command line.
+// Between two marks strace shows, so that the test fails only the save's own system calls. Prints
+// the load's outcome and reason, the table it left, whether the save was done and the message
+// that tells the player why not, a line each.
 #include "scores/HighScoreFile.h"
 
 #include <QTextStream>
@@ -21,16 +22,17 @@ int main(int argc, char **argv)
     const LoadResult load = record ? LoadHighScores(table) : LoadResult{};
     // From the table a failed round-start load leaves, so that only the save's own reading keeps
     // the other records.
-    const SaveResult save = record
-        ? UpdateHighScores(
-            HighScoreTable(),
-            [](const HighScoreTable &current) { return std::optional(withSlot(current.fields(), 2, 999999, "NEW")); })
-        : SaveHighScores(resetHighScoreFields());
+    HighScoreSave save;
+    HighScoreTable current;
+    if (record)
+        save.read(current);
+    save.replace(encodeHighScoreLine(record ? withSlot(current.fields(), 2, 999999, "NEW") : resetHighScoreFields()));
+    const std::optional<SaveFailure> failure = save.finish();
     ::access("/lumora-save-probe/end", F_OK);
     QTextStream(stdout) << int(load.outcome) << '\n'
-                        << load.reason << '\n'
-                        << encodeHighScoreLine(table.fields()).bytes.toHex() << '\n'
-                        << int(save.outcome) << '\n'
-                        << save.reason << '\n';
+                        << (load.error ? fileErrorText(load.error) : QString()) << '\n'
+                        << encodeHighScoreLine(table.fields()).value_or(QByteArray()).toHex() << '\n'
+                        << (failure ? "failed" : "saved") << '\n'
+                        << (failure ? saveFailureMessage(*failure) : QString()) << '\n';
     return 0;
 }

@@ -44,16 +44,25 @@ QList<Call> saveCalls(const QString &mode)
     QFile trace(file.folder() + "/../trace");
     if (runProbe({"-o", trace.fileName()}, file.path(), mode).isEmpty() || !trace.open(QIODevice::ReadOnly))
         return {};
-    static const QRegularExpression callLine(u"^(\\w+)\\("_s);
+    static const QRegularExpression callLine(u"^(\\w+)\\((\\d*)"_s), pipe(u"^pipe2\\(\\[(\\d+), (\\d+)\\]"_s);
     QHash<QString, int> seen;
     QList<Call> calls;
     bool inSave = false;
+    // The sanitizers look at memory by writing it to a pipe of their own (UBSan at its first
+    // sight of a type): those calls are not the save's, and failing them is a sanitizer's report.
+    QStringList pipeEnds;
     for (const QString &line : QString::fromUtf8(trace.readAll()).split(u'\n')) {
-        const QString name = callLine.match(line).captured(1);
+        const QRegularExpressionMatch call = callLine.match(line), made = pipe.match(line);
+        const QString name = call.captured(1);
         const int occurrence = ++seen[name];
+        const bool sanitizers = made.hasMatch() || pipeEnds.contains(call.captured(2));
+        if (made.hasMatch())
+            pipeEnds = {made.captured(1), made.captured(2)};
+        else if (name == "close")
+            pipeEnds.removeOne(call.captured(2));
         if (line.contains("/lumora-save-probe/"))
             inSave = line.contains("begin");
-        else if (inSave && !name.isEmpty())
+        else if (inSave && !name.isEmpty() && !sanitizers)
             calls.append({name, occurrence, line});
     }
     return calls;
@@ -81,21 +90,17 @@ private slots:
         static const QRegularExpression opened(u"^openat\\(\\w+, \"([^\"]+)\".*= (\\d+)$"_s),
             synced(u"^fsync\\((\\d+)\\)"_s), renamed(u"^rename\\(\"([^\"]+)\", \"([^\"]+)\"\\) = 0"_s);
         QHash<QString, QString> paths; // descriptor -> what it is open on
-        QStringList steps;             // "sync <path>" and "rename", in order
-        QString newFile, folder;
+        QStringList steps;             // each sync and the rename, in order
         for (const Call &call : calls) {
-            if (const QRegularExpressionMatch open = opened.match(call.line); open.hasMatch()) {
+            if (const QRegularExpressionMatch open = opened.match(call.line); open.hasMatch())
                 paths[open.captured(2)] = open.captured(1);
-            } else if (const QRegularExpressionMatch sync = synced.match(call.line); sync.hasMatch()) {
+            else if (const QRegularExpressionMatch sync = synced.match(call.line); sync.hasMatch())
                 steps << u"sync "_s + paths.value(sync.captured(1));
-            } else if (const QRegularExpressionMatch rename = renamed.match(call.line); rename.hasMatch()) {
-                steps << u"rename"_s;
-                newFile = rename.captured(1), folder = QFileInfo(rename.captured(2)).path();
-            }
+            else if (const QRegularExpressionMatch rename = renamed.match(call.line); rename.hasMatch())
+                steps << u"rename "_s + rename.captured(1) + u" to "_s + rename.captured(2);
         }
-        const qsizetype at = steps.indexOf(u"rename"_s), fileSynced = steps.indexOf(u"sync "_s + newFile);
-        QVERIFY2(at >= 0 && fileSynced >= 0 && fileSynced < at, "the new file is not synced before the rename");
-        QVERIFY2(steps.indexOf(u"sync "_s + folder, at) > at, "the folder is not synced after the rename");
+        static const QRegularExpression order(u"^sync (\\S+)\\|rename \\1 to (\\S+)/LumoraHigh.Dll\\|sync \\2$"_s);
+        QVERIFY2(order.match(steps.join(u'|')).hasMatch(), qPrintable(steps.join(u'|')));
     }
 
     void theRecordsStayOrAreNewAndAFailureTellsWhy_data()
@@ -123,12 +128,8 @@ private slots:
                 }
             }
             qInfo("%s: %lld system calls, %d faults", qPrintable(mode), qlonglong(calls.size()), faults);
-            // A clash of names gave up the save; a failed removal of the save's own file went unsaid.
-            const auto made =
-                std::find_if(calls.cbegin(), calls.cend(), [](const Call &c) { return c.line.contains("O_EXCL"); });
-            if (mode == "clear" && made != calls.cend()) {
-                QTest::newRow("its name taken")
-                    << mode << QStringList{u"openat:error=EEXIST:when=%1"_s.arg(made->occurrence)} << 1 << 0 << false;
+            // A failed removal of the save's own file went unsaid.
+            if (mode == "clear") {
                 QTest::newRow("the rename failed, the removal once")
                     << mode << QStringList{"rename:error=EIO", "unlink:error=EIO:when=1"} << 0 << 0 << false;
                 QTest::newRow("the rename failed, the removal for good")
@@ -149,8 +150,7 @@ private slots:
         file.write(kThreeRecords);
         QStringList options = {"-o", "/dev/null"};
         for (const QString &injection : injections)
-            options << "-e"
-                    << "inject=" + injection;
+            options += {"-e", "inject=" + injection};
         QStringList out = runProbe(options, file.path(), mode);
         QByteArray before = kThreeRecords;
         if (killed) {
@@ -160,7 +160,7 @@ private slots:
         }
         QVERIFY(out.size() >= 5);
         const QString reason = out.mid(4).join(u'\n');
-        const bool isSaved = out[3].toInt() == int(SaveOutcome::Saved);
+        const bool isSaved = out[3] == u"saved"_s;
         const QByteArray bytes = file.bytes();
         QVERIFY2(isSaved ? bytes == newBytes : bytes == kThreeRecords || bytes == newBytes, bytes.constData());
         QVERIFY2(isSaved || !reason.trimmed().isEmpty(), "a failed save without a reason");
@@ -171,7 +171,7 @@ private slots:
         if (mode == "record") {
             const bool loaded = out[0].toInt() == int(LoadOutcome::Loaded);
             QCOMPARE(out[2].toLatin1(),
-                     (loaded ? before : encodeHighScoreLine(HighScoreTable().fields()).bytes).toHex());
+                     (loaded ? before : encodeHighScoreLine(HighScoreTable().fields()).value_or("")).toHex());
             QVERIFY(loaded || (out[0].toInt() == int(LoadOutcome::CannotRead) && !out[1].isEmpty()));
         }
         QStringList beside = QDir(file.folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);

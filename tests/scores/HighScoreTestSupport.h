@@ -27,9 +27,8 @@ public:
 
     void write(const QByteArray &bytes) const
     {
-        QVERIFY(QDir().mkpath(folder()));
         QFile file(path());
-        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(QDir().mkpath(folder()) && file.open(QIODevice::WriteOnly));
         QCOMPARE(file.write(bytes), bytes.size());
     }
 

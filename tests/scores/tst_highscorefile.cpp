@@ -1,7 +1,6 @@
 #include "scores/CodePage932.h"
-#include "scores/HighScorePlaces.h"
+#include "scores/HighScoreFile_p.h"
 #include "scores/HighScoreTestSupport.h"
-#include "scores/MomentaryRetry.h"
 
 #include <QDeadlineTimer>
 #include <QTest>
@@ -65,7 +64,7 @@ private slots:
         const LoadResult result = LoadHighScores(loaded);
         // Also guards against a load giving a text that no save can write (U+FFFD from damaged
         // bytes), which would make every later record fail.
-        QCOMPARE(encodeHighScoreLine(loaded.fields()).bytes, table + "\r\n");
+        QCOMPARE(encodeHighScoreLine(loaded.fields()).value_or(QByteArray()), table + "\r\n");
         QCOMPARE(result.fieldsRead, fieldsRead);
         QCOMPARE(result.outcome,
                  bytes.isNull()        ? LoadOutcome::Missing
@@ -133,9 +132,11 @@ private slots:
              {std::array{3, 1, 4}, std::array{-1, 1, 0}, std::array{-1, 2, 1}}) {
             int made = 0;
             const QDeadlineTimer bound(kMomentaryRetryMs);
-            const int result = retryWhileMomentary(
-                bound, [&made, r = refusals, c = code] { return made++ == r ? 0 : c; }, [](int c) { return c == 1; });
-            QCOMPARE(result, refusals < 0 ? code : 0);
+            const std::error_code refusal(code, std::system_category());
+            const std::error_code result = retryWhileMomentary(
+                bound, [&made, r = refusals, refusal] { return made++ == r ? std::error_code() : refusal; },
+                [](const std::error_code &c) { return c.value() == 1; });
+            QCOMPARE(result.value(), refusals < 0 ? code : 0);
             QVERIFY(attempts ? made == attempts : made > 2 && bound.hasExpired());
         }
     }

@@ -1,6 +1,5 @@
-#include "scores/FileErrorText.h"
+#include "scores/HighScoreFile_p.h"
 #include "scores/HighScoreTestSupport.h"
-#include "scores/MomentaryRetry.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -33,7 +32,7 @@ private slots:
         QTest::newRow("held without sharing for 300 ms") << DWORD(0) << 300 << "file" << QString();
         QTest::newRow("held without sharing for good") << DWORD(0) << -1 << "file" << u"ファイルを読み取れません（ほかのプログラムがファイルを使用中です）。"_s;
         QTest::newRow("a read-only file") << all << 0 << "read-only" << u"ファイルに書き込めません（読み取り専用のファイルです）。"_s;
-        QTest::newRow("a folder") << all << 0 << "folder" << u"ファイルに書き込めません（"_s + notARegularFileText(FileKind::Folder) + u"）。"_s;
+        QTest::newRow("a folder") << all << 0 << "folder" << u"ファイルに書き込めません（"_s + fileErrorText(FileError::FolderInPlace) + u"）。"_s;
         // clang-format on
     }
 
@@ -54,17 +53,20 @@ private slots:
         });
         const QDeadlineTimer bound(3 * kMomentaryRetryMs);
         // As a record saves: the file read again under the lock, then replaced.
-        const SaveResult save = UpdateHighScores(
-            HighScoreTable(), [](const HighScoreTable &) { return std::optional(test::kPrevious.fields()); });
+        HighScoreSave save;
+        HighScoreTable current;
+        save.read(current);
+        save.replace(encodeHighScoreLine(test::kPrevious.fields()));
+        const std::optional<SaveFailure> failure = save.finish();
         const bool inTime = !bound.hasExpired();
         letGo.join();
         if (heldMs < 0)
             CloseHandle(hold);
         SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL); // so that the folder can go
         QVERIFY(inTime);
-        QCOMPARE(save.reason, reason);
+        QCOMPARE(failure ? saveFailureMessage(*failure).section(u'\n', 2) : QString(), reason);
         QCOMPARE(file.bytes(),
-                 reason.isEmpty()     ? encodeHighScoreLine(test::kPrevious.fields()).bytes
+                 reason.isEmpty()     ? encodeHighScoreLine(test::kPrevious.fields()).value_or(QByteArray())
                      : at == "folder" ? ""_ba
                                       : test::kResetLine);
         QCOMPARE(QDir(file.folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
