@@ -20,30 +20,32 @@ private slots:
     void theSplashGoesOnACharacterKeyOrAClickOnMostOfIt_data()
     {
         // clang-format off
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("keys");
         QTest::addColumn<SplashForm::Control>("element"); // clicked when there is no key
         QTest::addColumn<bool>("dismissed");
         using Control = SplashForm::Control;
-        QTest::newRow("letter") << int(Qt::Key_A) << 0 << Control() << true;
-        QTest::newRow("alt with a letter") << int(Qt::Key_A) << int(Qt::AltModifier) << Control() << false;
-        QTest::newRow("arrow") << int(Qt::Key_Left) << 0 << Control() << false;
-        QTest::newRow("click on the warning") << 0 << 0 << Control::lblWarning << true;
-        QTest::newRow("click on the version") << 0 << 0 << Control::lblVersion << false;
+        QTest::newRow("letter") << "A" << Control() << true;
+        QTest::newRow("Enter") << "Return" << Control() << true;
+        QTest::newRow("Esc") << "Esc" << Control() << true;
+        QTest::newRow("Space") << "Space" << Control() << true;
+        QTest::newRow("Backspace") << "Backspace" << Control() << true;
+        QTest::newRow("alt with a letter") << "Alt+A" << Control() << false;
+        QTest::newRow("arrow") << "Left" << Control() << false;
+        QTest::newRow("click on the warning") << "" << Control::lblWarning << true;
+        QTest::newRow("click on the version") << "" << Control::lblVersion << false;
         // clang-format on
     }
 
     void theSplashGoesOnACharacterKeyOrAClickOnMostOfIt()
     {
-        QFETCH(int, key);
-        QFETCH(int, modifiers);
+        QFETCH(QString, keys);
         QFETCH(SplashForm::Control, element);
         QFETCH(bool, dismissed);
         Main();
         // Without it, Wayland compositors and Qt's own decorations there gave the splash a title bar.
         QVERIFY(frmSplash().windowFlags().testFlag(Qt::FramelessWindowHint));
-        if (key)
-            QTest::keyClick(&frmSplash(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        if (!keys.isEmpty())
+            QTest::keySequence(&frmSplash(), QKeySequence(keys));
         else
             QTest::mouseClick(&frmSplash().control(element), Qt::LeftButton, {}, QPoint(2, 2));
         QCOMPARE(test::loadedFormNames(), QStringList{dismissed ? "frmMain" : "frmSplash"});
