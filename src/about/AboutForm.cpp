@@ -4,6 +4,7 @@
 #include "about/SysInfoServices.h"
 #include "ui/Dialogs.h"
 #include "ui/FormRegistry.h"
+#include "core/Messages.h"
 #include "core/VersionText.h"
 
 namespace lumora {
@@ -22,7 +23,7 @@ AboutForm::AboutForm()
 
 void AboutForm::Form_Load()
 {
-    setWindowTitle(ui::applicationTitle() + QStringLiteral("のﾊﾞｰｼﾞｮﾝ情報"));
+    setWindowTitle(ui::applicationTitle() + QString::fromUtf8(messages::kAboutTitleEnd));
     setCaption(Control::lblVersion, QString::fromStdString(versionText()));
     timer(Control::Timer1).start();
 }

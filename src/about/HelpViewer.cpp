@@ -1,6 +1,7 @@
 #include "about/HelpViewer.h"
 
 #include "about/HelpViewerDesign.h"
+#include "core/Messages.h"
 #include "ui/Dialogs.h"
 #include "ui/FormRegistry.h"
 
@@ -51,7 +52,7 @@ void showHelpFile(QWidget *asker, const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        ui::dialogs().warning(asker, QStringLiteral("ヘルプを表示できません。\n%1: %2").arg(path, file.errorString()),
+        ui::dialogs().warning(asker, QString::fromUtf8(messages::kHelpNotShown).arg(path, file.errorString()),
                               QString());
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "about/GetKeyValue.h"
 #include "about/SysInfoKeys.h"
+#include "core/Messages.h"
 #include "core/RuntimeError.h"
 
 #include <optional>
@@ -36,7 +37,7 @@ void StartSysInfo(Registry &registry, FileLookup &files, ProgramStarter &starter
     } catch (const RuntimeError &) {
         // Whatever failed, the player is told only that the tool is unavailable.
     }
-    dialogs.messageBox(owner, QString::fromUtf8(kSysInfoUnavailable), ui::MessageButtons::Ok, QString());
+    dialogs.messageBox(owner, QString::fromUtf8(messages::kSysInfoUnavailable), ui::MessageButtons::Ok, QString());
 }
 
 } // namespace lumora

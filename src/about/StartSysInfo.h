@@ -8,11 +8,9 @@ class QWidget;
 
 namespace lumora {
 
-inline constexpr char kSysInfoUnavailable[] = "現時点ではｼｽﾃﾑ情報を使用できません";
-
-// Starts the system-information tool that the registry names, or shows kSysInfoUnavailable in a
-// message box owned by `owner`, with an OK button only, no icon and the application title.
-// Every run-time error on the way ends in that message; none escapes.
+// Starts the system-information tool that the registry names, or shows
+// messages::kSysInfoUnavailable in a message box owned by `owner`, with an OK button only, no icon
+// and the application title. Every run-time error on the way ends in that message; none escapes.
 void StartSysInfo(Registry &registry, FileLookup &files, ProgramStarter &starter, ui::Dialogs &dialogs, QWidget *owner);
 
 } // namespace lumora

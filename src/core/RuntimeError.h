@@ -6,7 +6,7 @@
 namespace lumora {
 
 // The classic run-time error numbers. An error that no handler traps ends the program
-// through one report that shows the number and the description.
+// through one report that shows the number and the description (messages::errorDescription).
 enum class ErrorCode : int {
     InvalidProcedureCall = 5,
     Overflow = 6,
@@ -26,8 +26,6 @@ enum class ErrorCode : int {
     ControlArrayElementMissing = 340,
 };
 
-const char *errorDescription(ErrorCode code);
-
 class RuntimeError : public std::exception
 {
 public:
@@ -35,7 +33,7 @@ public:
 
     ErrorCode code() const { return m_code; }
     int number() const { return static_cast<int>(m_code); }
-    const char *what() const noexcept override { return errorDescription(m_code); }
+    const char *what() const noexcept override;
 
 private:
     ErrorCode m_code;

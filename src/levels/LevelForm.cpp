@@ -34,7 +34,7 @@ LevelForm::LevelForm(const LevelParams &level)
 void LevelForm::Form_Load()
 {
     gameRandom().seed(gameClock().secondsSinceMidnight());
-    setWindowTitle(QString::fromStdString(levelTitle(m_level, versionText())));
+    setWindowTitle(levelTitle(m_level, versionText()));
 }
 
 void LevelForm::Form_Unload(bool &cancel)

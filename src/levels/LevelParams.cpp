@@ -1,5 +1,7 @@
 #include "levels/LevelParams.h"
 
+#include "core/Messages.h"
+
 namespace lumora {
 
 const LevelParams &levelParams(Level level)
@@ -18,9 +20,10 @@ TwipPoint boardPosition(const LevelParams &params, int index)
     return {kMargin + kStep * column, kTopMargin + kStep * row};
 }
 
-std::string levelTitle(const LevelParams &params, const std::string &versionText)
+QString levelTitle(const LevelParams &params, const std::string &versionText)
 {
-    return std::string("ルモラ＋＋　") + versionText + "　" + params.titleWord + "　-by ささらぎ-";
+    return QString::fromUtf8(messages::kLevelTitle)
+        .arg(QString::fromStdString(versionText), QString::fromUtf8(params.titleWord));
 }
 
 } // namespace lumora

@@ -2,6 +2,8 @@
 
 #include "levels/LevelDesign.h"
 
+#include <QString>
+
 #include <array>
 #include <string>
 
@@ -55,7 +57,7 @@ struct TwipPoint
 };
 TwipPoint boardPosition(const LevelParams &params, int index);
 
-// "ルモラ＋＋　" + version text + "　初級　-by ささらぎ-" (UTF-8).
-std::string levelTitle(const LevelParams &params, const std::string &versionText);
+// The level window's title, messages::kLevelTitle with the version text and the level's word.
+QString levelTitle(const LevelParams &params, const std::string &versionText);
 
 } // namespace lumora

@@ -1,5 +1,6 @@
 #include "round/RoundEngine.h"
 
+#include "core/Messages.h"
 #include "round/Checked.h"
 #include "round/NumberText.h"
 
@@ -112,7 +113,7 @@ void RoundEngine::FinishRound()
     // Multiply first, divide second; only the quotient is checked.
     m_state.Points =
         std::floor(checked::divide(m_state.Points * kScoreScale, static_cast<double>(m_state.ElapsedSeconds)));
-    m_view.setCaption(RoundControl::lblNextSupport, "時間");
+    m_view.setCaption(RoundControl::lblNextSupport, messages::kTimeCaption);
     m_view.setCaption(RoundControl::lblNext, numberText(m_state.ElapsedSeconds));
     m_view.setCaption(RoundControl::lblPoints, numberText(m_state.Points));
     m_view.hide(RoundControl::fraNumbars);
@@ -130,7 +131,7 @@ void RoundEngine::cmdAgain_Click()
     cmdStart_Click();
     m_view.hide(RoundControl::cmdAgain);
     m_view.hide(RoundControl::cmdEnd);
-    m_view.setCaption(RoundControl::lblNextSupport, "次は");
+    m_view.setCaption(RoundControl::lblNextSupport, messages::kNextCaption);
 }
 
 } // namespace lumora

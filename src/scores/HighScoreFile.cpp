@@ -1,7 +1,9 @@
 // The portable half of the high-score file: the steps of a load and of a save, each system call
-// made through the platform's file (HighScoreFile_p.h), and the words that tell what failed.
+// made through the platform's file (HighScoreFile_p.h), and the messages that tell what failed,
+// put together from the sentences in core/Messages.h.
 #include "scores/HighScoreFile.h"
 
+#include "core/Messages.h"
 #include "scores/HighScoreFile_p.h"
 
 #include <QDir>
@@ -98,21 +100,55 @@ void removeLeftovers(const QString &target)
     }
 }
 
+// A file that cannot be read, and why: the step a load fails at, and a save's Read.
+QString fileNotRead(const std::error_code &error)
+{
+    return QString::fromUtf8(messages::kFileNotRead).arg(fileErrorText(error));
+}
+
 // What the failed step could not do, and why.
 QString failedStep(const SaveFailure &failure)
 {
     const QString reason = fileErrorText(failure.error);
     const QString path = QDir::toNativeSeparators(failure.path);
     switch (failure.step) {
-    case SaveFailure::Step::MakeFolder:
-        return QStringLiteral("フォルダー %1 を作成できません（%2）。").arg(path, reason);
-    case SaveFailure::Step::Lock: return QStringLiteral("ロックファイル %1 を作成できません（%2）。").arg(path, reason);
-    case SaveFailure::Step::LockHeld: return QStringLiteral("ほかのルモラ＋＋がファイルを使用中です。");
-    case SaveFailure::Step::Read: return QStringLiteral("ファイルを読み取れません（%1）。").arg(reason);
-    case SaveFailure::Step::Create: return QStringLiteral("ファイルを作成できません（%1）。").arg(reason);
+    case SaveFailure::Step::MakeFolder: return QString::fromUtf8(messages::kFolderNotMade).arg(path, reason);
+    case SaveFailure::Step::Lock: return QString::fromUtf8(messages::kLockNotMade).arg(path, reason);
+    case SaveFailure::Step::LockHeld: return QString::fromUtf8(messages::kLockHeld);
+    case SaveFailure::Step::Read: return fileNotRead(failure.error);
+    case SaveFailure::Step::Create: return QString::fromUtf8(messages::kFileNotMade).arg(reason);
     case SaveFailure::Step::Write: break;
     }
-    return QStringLiteral("ファイルに書き込めません（%1）。").arg(reason);
+    return QString::fromUtf8(messages::kFileNotWritten).arg(reason);
+}
+
+// The reason for `error` when it is one of ours or one of the system's that players meet most.
+const char *knownReason(const std::error_code &error)
+{
+    if (error.category() == g_fileErrors) {
+        switch (FileError(error.value())) {
+        case FileError::CutShort: return messages::kCutShort;
+        case FileError::FolderInPlace: return messages::kFolderInPlace;
+        case FileError::PipeInPlace: return messages::kPipeInPlace;
+        case FileError::SocketInPlace: return messages::kSocketInPlace;
+        case FileError::DeviceInPlace: return messages::kDeviceInPlace;
+        case FileError::NotRegularFile: return messages::kNotRegularFile;
+        case FileError::ReadOnlyFile: return messages::kReadOnlyFile;
+        case FileError::NameNotWritable: return messages::kNameNotWritable;
+        }
+    }
+    for (const sys::KnownError &known : sys::knownErrors()) {
+        if (!sys::isSystemError(error, {known.code}))
+            continue;
+        switch (known.cause) {
+        case sys::CommonCause::MissingFolder: return messages::kMissingFolder;
+        case sys::CommonCause::NoPermission: return messages::kNoPermission;
+        case sys::CommonCause::DiskFull: return messages::kDiskFull;
+        case sys::CommonCause::ReadOnlyFileSystem: return messages::kReadOnlyFileSystem;
+        case sys::CommonCause::InUse: return messages::kInUse;
+        }
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -154,29 +190,8 @@ std::error_code make_error_code(FileError error)
 
 QString fileErrorText(const std::error_code &error)
 {
-    if (error.category() == g_fileErrors) {
-        switch (FileError(error.value())) {
-        case FileError::CutShort: return QStringLiteral("途中までしか書き込めませんでした");
-        case FileError::FolderInPlace: return QStringLiteral("ファイルの代わりにフォルダーがあります");
-        case FileError::PipeInPlace: return QStringLiteral("ファイルの代わりに名前付きパイプがあります");
-        case FileError::SocketInPlace: return QStringLiteral("ファイルの代わりにソケットがあります");
-        case FileError::DeviceInPlace: return QStringLiteral("ファイルの代わりにデバイスがあります");
-        case FileError::NotRegularFile: return QStringLiteral("通常のファイルではありません");
-        case FileError::ReadOnlyFile: return QStringLiteral("読み取り専用のファイルです");
-        case FileError::NameNotWritable: return QStringLiteral("名前に書き込めない文字があるか、名前が長すぎます");
-        }
-    }
-    for (const sys::KnownError &known : sys::knownErrors()) {
-        if (!sys::isSystemError(error, {known.code}))
-            continue;
-        switch (known.cause) {
-        case sys::CommonCause::MissingFolder: return QStringLiteral("フォルダーが見つかりません");
-        case sys::CommonCause::NoPermission: return QStringLiteral("アクセスする権限がありません");
-        case sys::CommonCause::DiskFull: return QStringLiteral("ディスクの空き領域が足りません");
-        case sys::CommonCause::ReadOnlyFileSystem: return QStringLiteral("読み取り専用のファイル システムです");
-        case sys::CommonCause::InUse: return QStringLiteral("ほかのプログラムがファイルを使用中です");
-        }
-    }
+    if (const char *reason = knownReason(error))
+        return QString::fromUtf8(reason);
     // qt_error_string words errno on Linux and a Win32 code on Windows, each as its system does.
     return qt_error_string(error.value());
 }
@@ -202,18 +217,17 @@ LoadResult LoadHighScores(HighScoreTable &table)
 
 QString loadFailureMessage(const std::error_code &error)
 {
-    return QStringLiteral("ハイスコアを読み込めませんでした。\nファイル: %1\nファイルを読み取れません（%2）。")
-        .arg(QDir::toNativeSeparators(HighScoreFile()), fileErrorText(error));
+    return QString::fromUtf8(messages::kLoadFailed).arg(QDir::toNativeSeparators(HighScoreFile()), fileNotRead(error));
 }
 
 QString saveFailureMessage(const SaveFailure &failure)
 {
     QString what = failedStep(failure);
-    if (failure.leftover)
-        what += QStringLiteral("\n一時ファイル %1 を削除できません（%2）。")
-                    .arg(QDir::toNativeSeparators(failure.newFile), fileErrorText(failure.leftover));
-    return QStringLiteral("ハイスコアを保存できませんでした。\nファイル: %1\n%2")
-        .arg(QDir::toNativeSeparators(failure.file), what);
+    if (failure.leftover) {
+        const QString newFile = QDir::toNativeSeparators(failure.newFile);
+        what += u'\n' + QString::fromUtf8(messages::kNewFileLeft).arg(newFile, fileErrorText(failure.leftover));
+    }
+    return QString::fromUtf8(messages::kSaveFailed).arg(QDir::toNativeSeparators(failure.file), what);
 }
 
 HighScoreSave::HighScoreSave()

@@ -1,5 +1,6 @@
 #include "scores/HighScoreForm.h"
 
+#include "core/Messages.h"
 #include "scores/HighScoreFile.h"
 #include "scores/HighScoreTable.h"
 #include "scores/RecordKeeper.h"
@@ -55,8 +56,9 @@ void HighScoreForm::showEvent(QShowEvent *event)
 
 void HighScoreForm::cmdClear_Click()
 {
-    const auto answer = ui::dialogs().messageBox(this, QStringLiteral("ハイスコアを消去してよろしいですか？"),
-                                                 ui::MessageButtons::YesNo, QStringLiteral("確認"));
+    const auto answer =
+        ui::dialogs().messageBox(this, QString::fromUtf8(messages::kClearQuestion), ui::MessageButtons::YesNo,
+                                 QString::fromUtf8(messages::kClearQuestionTitle));
     if (answer == ui::MessageAnswer::Yes)
         ClearHighScores(ui::dialogs(), this);
     m_closing = Closing::ByClear;

@@ -1,5 +1,6 @@
 #include "scores/NameRule.h"
 
+#include "core/Messages.h"
 #include "scores/CodePage932.h"
 #include "scores/HighScoreFormat.h"
 
@@ -33,17 +34,17 @@ bool readsBack(const QString &character)
 std::optional<QString> nameProblem(const QString &name)
 {
     if (name.contains(u'"'))
-        return QStringLiteral("名前に \" は使えません。");
+        return QString::fromUtf8(messages::kNameHasQuote);
     if (name.contains(u'\r') || name.contains(u'\n'))
-        return QStringLiteral("名前に改行は使えません。");
+        return QString::fromUtf8(messages::kNameHasLineBreak);
     if (std::any_of(name.begin(), name.end(), isControl))
-        return QStringLiteral("名前に制御文字は使えません。");
+        return QString::fromUtf8(messages::kNameHasControl);
     if (name.size() > kMaxNameLength)
-        return QStringLiteral("名前は %1 文字までです。").arg(kMaxNameLength);
+        return QString::fromUtf8(messages::kNameTooLong).arg(kMaxNameLength);
     for (const char32_t codePoint : name.toUcs4()) {
         const QString character = QString::fromUcs4(&codePoint, 1);
         if (!readsBack(character))
-            return QStringLiteral("「%1」は名前に使えません。").arg(character);
+            return QString::fromUtf8(messages::kNameHasUnusableCharacter).arg(character);
     }
     return std::nullopt;
 }

@@ -2,6 +2,7 @@
 // line, its replacing the file, and what the player is told, once the lock is let go.
 #include "scores/RecordKeeper.h"
 
+#include "core/Messages.h"
 #include "scores/CodePage932.h"
 #include "scores/HighScoreFile.h"
 #include "scores/NameRule.h"
@@ -14,8 +15,8 @@ namespace {
 // Cancelling the box, which shows no default text, gives the empty name.
 QString askHolderName(ui::Dialogs &dialogs, QWidget *owner)
 {
-    const QString prompt = QStringLiteral("名前を入力して下さい!");
-    const QString title = QStringLiteral("ハイスコア！！");
+    const QString prompt = QString::fromUtf8(messages::kNamePrompt);
+    const QString title = QString::fromUtf8(messages::kNamePromptTitle);
     const auto ask = [&](const QString &text) {
         return foldToCp932(dialogs.inputBox(owner, text, title).value_or(QString()));
     };
@@ -55,8 +56,7 @@ RecordOutcome CheckHighScore(int slot, double points, ui::Dialogs &dialogs, QWid
     }
     if (beatenMeanwhile) {
         const auto [score, holder] = current.slotTexts(slot);
-        dialogs.messageBox(owner,
-                           QStringLiteral("その間に、より良い記録が保存されました。\n%1 点　%2").arg(score, holder),
+        dialogs.messageBox(owner, QString::fromUtf8(messages::kBeatenMeanwhile).arg(score, holder),
                            ui::MessageButtons::Ok, QString());
         return RecordOutcome::BeatenMeanwhile;
     }

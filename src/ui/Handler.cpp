@@ -1,5 +1,6 @@
 #include "ui/Handler.h"
 
+#include "core/Messages.h"
 #include "ui/Dialogs.h"
 #include "ui/Program.h"
 
@@ -9,7 +10,7 @@ void reportRuntimeError(const RuntimeError &error) noexcept
 {
     try {
         const QString text =
-            QStringLiteral("実行時エラー '%1':\n\n%2").arg(error.number()).arg(QString::fromLatin1(error.what()));
+            QString::fromUtf8(messages::kRuntimeErrorReport).arg(error.number()).arg(QString::fromLatin1(error.what()));
         dialogs().messageBox(nullptr, text, MessageButtons::Ok, QString());
     } catch (...) {
         // The report itself failed; ending is all that is left.
