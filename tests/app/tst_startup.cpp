@@ -22,14 +22,13 @@ private slots:
         // clang-format off
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");
-        QTest::addColumn<SplashForm::Control>("element"); // clicked when there is no key
+        QTest::addColumn<QString>("element"); // clicked when there is no key
         QTest::addColumn<bool>("dismissed");
-        using Control = SplashForm::Control;
-        QTest::newRow("letter") << int(Qt::Key_A) << 0 << Control() << true;
-        QTest::newRow("alt with a letter") << int(Qt::Key_A) << int(Qt::AltModifier) << Control() << false;
-        QTest::newRow("arrow") << int(Qt::Key_Left) << 0 << Control() << false;
-        QTest::newRow("click on the warning") << 0 << 0 << Control::lblWarning << true;
-        QTest::newRow("click on the version") << 0 << 0 << Control::lblVersion << false;
+        QTest::newRow("letter") << int(Qt::Key_A) << 0 << QString() << true;
+        QTest::newRow("alt with a letter") << int(Qt::Key_A) << int(Qt::AltModifier) << QString() << false;
+        QTest::newRow("arrow") << int(Qt::Key_Left) << 0 << QString() << false;
+        QTest::newRow("click on the warning") << 0 << 0 << "lblWarning" << true;
+        QTest::newRow("click on the version") << 0 << 0 << "lblVersion" << false;
         // clang-format on
     }
 
@@ -37,7 +36,7 @@ private slots:
     {
         QFETCH(int, key);
         QFETCH(int, modifiers);
-        QFETCH(SplashForm::Control, element);
+        QFETCH(QString, element);
         QFETCH(bool, dismissed);
         Main();
         // Without it, Wayland compositors and Qt's own decorations there gave the splash a title bar.
@@ -45,7 +44,7 @@ private slots:
         if (key)
             QTest::keyClick(&frmSplash(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         else
-            QTest::mouseClick(&frmSplash().control(element), Qt::LeftButton, {}, QPoint(2, 2));
+            QTest::mouseClick(frmSplash().findChild<QWidget *>(element), Qt::LeftButton, {}, QPoint(2, 2));
         QCOMPARE(test::loadedFormNames(), QStringList{dismissed ? "frmMain" : "frmSplash"});
         QVERIFY(ui::FormRegistry::loaded().front()->isVisible());
     }
@@ -53,21 +52,20 @@ private slots:
     void choosingALevelLeavesExactlyThatLevelWindow_data()
     {
         // clang-format off
-        QTest::addColumn<LevelSelectionForm::Control>("button");
+        QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("window");
-        using Control = LevelSelectionForm::Control;
-        QTest::newRow("beginner") << Control::cmdFirst << "frmFirst";
-        QTest::newRow("intermediate") << Control::cmdSecond << "frmSecond";
-        QTest::newRow("advanced") << Control::cmdThird << "frmThird";
+        QTest::newRow("beginner") << "cmdFirst" << "frmFirst";
+        QTest::newRow("intermediate") << "cmdSecond" << "frmSecond";
+        QTest::newRow("advanced") << "cmdThird" << "frmThird";
         // clang-format on
     }
 
     void choosingALevelLeavesExactlyThatLevelWindow()
     {
-        QFETCH(LevelSelectionForm::Control, button);
+        QFETCH(QString, button);
         QFETCH(QString, window);
         frmMain().showForm();
-        QTest::mouseClick(&frmMain().control(button), Qt::LeftButton);
+        QTest::mouseClick(frmMain().findChild<QWidget *>(button), Qt::LeftButton);
         QCOMPARE(test::loadedFormNames(), QStringList{window});
         const ui::Form *shown = ui::FormRegistry::find(window.toStdString());
         QVERIFY(shown->isVisible() && !shown->windowFlags().testFlag(Qt::FramelessWindowHint));

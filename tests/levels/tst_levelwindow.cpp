@@ -11,8 +11,6 @@
 
 using namespace lumora;
 using namespace Qt::StringLiterals;
-using Control = LevelForm::Control;
-using Menu = LevelForm::Menu;
 
 class LevelWindowTest : public QObject
 {
@@ -32,12 +30,12 @@ private slots:
         // clang-format off
         QTest::addColumn<int>("level");
         QTest::addColumn<QString>("name");
-        QTest::addColumn<Menu>("checked");
+        QTest::addColumn<QString>("checked");
         QTest::addColumn<int>("index");
         QTest::addColumn<QPoint>("twips");
-        QTest::newRow("beginner") << int(Level::Beginner) << "初級" << Menu::menFirst << 5 << QPoint(3480, 240);
-        QTest::newRow("intermediate") << int(Level::Intermediate) << "中級" << Menu::menSecond << 7 << QPoint(5160, 240);
-        QTest::newRow("advanced") << int(Level::Advanced) << "上級" << Menu::menThird << 96 << QPoint(9360, 6120);
+        QTest::newRow("beginner") << int(Level::Beginner) << "初級" << "menFirst" << 5 << QPoint(3480, 240);
+        QTest::newRow("intermediate") << int(Level::Intermediate) << "中級" << "menSecond" << 7 << QPoint(5160, 240);
+        QTest::newRow("advanced") << int(Level::Advanced) << "上級" << "menThird" << 96 << QPoint(9360, 6120);
         // clang-format on
     }
 
@@ -45,16 +43,17 @@ private slots:
     {
         QFETCH(int, level);
         QFETCH(QString, name);
-        QFETCH(Menu, checked);
+        QFETCH(QString, checked);
         QFETCH(int, index);
         QFETCH(QPoint, twips);
         LevelForm &form = levelForm(Level(level));
         form.showForm();
         QCOMPARE(form.windowTitle(),
                  QStringLiteral("ルモラ＋＋　Version %1　%2　-by ささらぎ-").arg(test::versionText(), name));
-        for (const Menu entry : {Menu::menFirst, Menu::menSecond, Menu::menThird})
-            QCOMPARE(form.menuEntry(entry).isChecked(), entry == checked);
-        QPushButton &button = form.controlAs<QPushButton>(Control::cmdNumbar, index);
+        for (const QAction *entry :
+             {&form.menuEntry<"menFirst">(), &form.menuEntry<"menSecond">(), &form.menuEntry<"menThird">()})
+            QCOMPARE(entry->isChecked(), entry->objectName() == checked);
+        QPushButton &button = form.control<"cmdNumbar">(index);
         QCOMPARE(button.geometry(), QRect(twips / 15, QSize(57, 57)));
         QCOMPARE(button.parentWidget()->objectName(), QStringLiteral("fraNumbars"));
         QVERIFY(!(button.focusPolicy() & Qt::TabFocus)); // Space goes to no number a player cannot see
@@ -65,28 +64,28 @@ private slots:
     {
         // clang-format off
         QTest::addColumn<int>("level");
-        QTest::addColumn<Menu>("entry");  // menAgain: its key, F4
-        QTest::newRow("F4") << int(Level::Intermediate) << Menu::menAgain;
-        QTest::newRow("初級's own entry") << int(Level::Beginner) << Menu::menFirst;
-        QTest::newRow("中級's own entry") << int(Level::Intermediate) << Menu::menSecond;
-        QTest::newRow("上級's own entry") << int(Level::Advanced) << Menu::menThird;
+        QTest::addColumn<QString>("entry");  // menAgain: its key, F4
+        QTest::newRow("F4") << int(Level::Intermediate) << "menAgain";
+        QTest::newRow("初級's own entry") << int(Level::Beginner) << "menFirst";
+        QTest::newRow("中級's own entry") << int(Level::Intermediate) << "menSecond";
+        QTest::newRow("上級's own entry") << int(Level::Advanced) << "menThird";
         // clang-format on
     }
 
     void f4DealsAfreshAndTheOwnLevelEntryChangesNothing()
     {
         QFETCH(int, level);
-        QFETCH(Menu, entry);
+        QFETCH(QString, entry);
         LevelForm &form = levelForm(Level(level));
         form.showForm();
         QTRY_VERIFY(form.isActiveWindow());
         test::startPlaying(form, m_play.clock);
-        const bool f4 = entry == Menu::menAgain;
-        f4 ? QTest::keyClick(form.windowHandle(), Qt::Key_F4) : form.menuEntry(entry).trigger();
+        const bool f4 = entry == "menAgain";
+        f4 ? QTest::keyClick(form.windowHandle(), Qt::Key_F4) : form.findChild<QAction *>(entry)->trigger();
         QCOMPARE(test::loadedFormNames(), QStringList{QString::fromStdString(form.formName())});
         QCOMPARE(form.roundState().NextNumber, f4 ? 1 : 2);
         QCOMPARE(form.roundState().Points, f4 ? 0.0 : 5.0);
-        QVERIFY(form.menuEntry(f4 ? Menu::menSecond : entry).isChecked());
+        QVERIFY(form.findChild<QAction *>(f4 ? "menSecond" : entry)->isChecked());
     }
 
     void switchingThereAndBackAbandonsTheRoundForOneFreshWindow()
@@ -94,14 +93,14 @@ private slots:
         QPointer<LevelForm> first = &frmFirst();
         first->showForm();
         test::startPlaying(*first, m_play.clock);
-        first->menuEntry(Menu::menSecond).trigger();
+        first->menuEntry<"menSecond">().trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(test::loadedFormNames(), QStringList{"frmSecond"});
         QVERIFY(first.isNull());
 
-        frmSecond().menuEntry(Menu::menFirst).trigger();
+        frmSecond().menuEntry<"menFirst">().trigger();
         QCOMPARE(test::loadedFormNames(), QStringList{"frmFirst"});
-        QVERIFY(frmFirst().isVisible() && frmFirst().isControlShown(Control::cmdStart));
+        QVERIFY(frmFirst().isVisible() && frmFirst().control<"cmdStart">().isVisibleTo(&frmFirst()));
         QCOMPARE(frmFirst().roundState().NextNumber, 0);
     }
 
@@ -144,8 +143,8 @@ private slots:
         QCOMPARE(m_play.dialogs.inputs.at(0).owner, &frmFirst());
         frmFirst().menHigh_Click();
         QCOMPARE(frmHighScore().windowHandle()->transientParent(), frmFirst().windowHandle());
-        using enum HighScoreForm::Control;
-        QCOMPARE(frmHighScore().caption(lblFirstName) + frmHighScore().caption(lblFirstPoint), u"森野　太郎12500"_s);
+        QCOMPARE(frmHighScore().control<"lblFirstName">().text() + frmHighScore().control<"lblFirstPoint">().text(),
+                 u"森野　太郎12500"_s);
     }
 
     void leavingTheHighScoresEnablesAllThreeLevelWindowsLoadingTheMissingOnesHidden_data()
@@ -169,12 +168,12 @@ private slots:
         QCOMPARE(test::loadedFormNames(), (QStringList{"frmHighScore", "frmSecond"}));
 
         if (way == "Clear") // answered No; the window is loaded anew
-            QTest::mouseClick(&frmHighScore().control(HighScoreForm::Control::cmdClear), Qt::LeftButton);
+            QTest::mouseClick(&frmHighScore().control<"cmdClear">(), Qt::LeftButton);
         QVERIFY(!frmSecond().isEnabled());
         if (way == "close")
             frmHighScore().close();
         else
-            QTest::mouseClick(&frmHighScore().control(HighScoreForm::Control::cmdOK), Qt::LeftButton);
+            QTest::mouseClick(&frmHighScore().control<"cmdOK">(), Qt::LeftButton);
 
         QCOMPARE(test::loadedFormNames(), (QStringList{"frmFirst", "frmSecond", "frmThird"}));
         for (const Level level : {Level::Beginner, Level::Intermediate, Level::Advanced})
@@ -190,9 +189,9 @@ private slots:
         QTRY_VERIFY(frmFirst().isActiveWindow());
         QTest::keyClick(frmFirst().windowHandle(), Qt::Key_F1);
         QCOMPARE(test::loadedFormNames(), (QStringList{"frmFirst", "frmHelp"}));
-        frmThird().menuEntry(Menu::menOnlineHelp).trigger();
+        frmThird().menuEntry<"menOnlineHelp">().trigger();
         QTRY_VERIFY(frmHelp().isActiveWindow());
-        frmThird().menuEntry(Menu::menAbout).trigger();
+        frmThird().menuEntry<"menAbout">().trigger();
         QTRY_VERIFY(frmAbout().isActiveWindow());
         QCOMPARE(test::loadedFormNames(), (QStringList{"frmAbout", "frmFirst", "frmHelp", "frmThird"}));
         for (const ui::Form *window : {static_cast<ui::Form *>(&frmHelp()), static_cast<ui::Form *>(&frmAbout())})

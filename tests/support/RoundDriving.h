@@ -34,7 +34,7 @@ struct PlayingSeams
 inline QPushButton &buttonCarrying(LevelForm &form, int number)
 {
     for (int index = 1; index <= form.level().boardSize; ++index) {
-        auto &button = form.controlAs<QPushButton>(LevelForm::Control::cmdNumbar, index);
+        QPushButton &button = form.control<"cmdNumbar">(index);
         if (button.text() == QString::number(number))
             return button;
     }
