@@ -108,7 +108,7 @@ constexpr bool namesAreDistinct(const FormDesign &design)
     const auto &rows = design.controls;
     for (auto a = rows.begin(); a != rows.end(); ++a) {
         for (auto b = a + 1; b != rows.end(); ++b) {
-            if (a->name == b->name && (a->index < 0 || a->index == b->index || a->kind != b->kind))
+            if (a->name == b->name && (a->index < 0 || b->index < 0 || a->index == b->index || a->kind != b->kind))
                 return false;
         }
     }
