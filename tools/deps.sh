@@ -24,12 +24,16 @@ met() {
   if ((whole)); then dpkg-checkbuilddeps "${profiles[@]}" || return; fi
   dpkg-checkbuilddeps -d "$(relations "$@")"
 }
+sudo=()
+if ((EUID != 0)); then sudo=(sudo); fi
+# An earlier build-qt added this one-line deb-src list, which clashes with sources that carry
+# Signed-By and then fails every apt command on the machine; apt's own sources stay as they are.
+stale=/etc/apt/sources.list.d/lumora-debian-src.list
+if [[ -e $stale ]]; then "${sudo[@]}" rm -f "$stale" && echo "Removed $stale, left by an earlier build"; fi
 met "$@" >/dev/null 2>&1 && exit 0
 
-sudo=()
-if ((EUID != 0)); then
-  command -v sudo >/dev/null || { echo "tools/deps.sh: installing packages needs root, and there is no sudo here: run it as root" >&2; exit 1; }
-  sudo=(sudo)
+if ((EUID != 0)) && ! command -v sudo >/dev/null; then
+  echo "tools/deps.sh: installing packages needs root, and there is no sudo here: run it as root" >&2; exit 1
 fi
 # Each waits up to ten minutes for the package lock while another apt or dpkg runs.
 apt_get() { "${sudo[@]}" env LC_ALL=C DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 "$@"; }

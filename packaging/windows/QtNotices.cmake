@@ -7,21 +7,20 @@
 #                                            licence texts
 
 # Compiled into Qt6Core, Qt6Gui, Qt6Widgets or the windows and windowsvista plugins by this build
-# (zlib, libpng, FreeType, HarfBuzz, PCRE2 and double-conversion bundled; Markdown, PDF writing
-# and OpenGL on), in that order.
+# (zlib, libpng, FreeType, HarfBuzz, PCRE2 and double-conversion bundled), in that order.
 set(LUMORA_QT_SHIPPED_NOTICES
   # Qt Core
   zlib doubleconversion pcre2 pcre2-sljit unicode-character-database unicode-cldr siphash tinycbor
   easing blake2 md4 md5 sha1 sha3_endian sha3_keccak rfc6234
   # Qt GUI
-  freetype freetype-zlib freetype-bdf freetype-pcf grayraster harfbuzz-ng libpng md4c
-  smooth-scaling-algorithm xserverhelper webgradients opengl-headers opengl-es2-headers aglfn
-  icc-sRGB-color-profile)
+  freetype freetype-zlib freetype-bdf freetype-pcf grayraster harfbuzz-ng libpng
+  smooth-scaling-algorithm xserverhelper webgradients aglfn icc-sRGB-color-profile)
 set(LUMORA_QT_LEFT_OUT_NOTICES
-  # Only in the qjpeg image plugin, which is not shipped (the program's pictures are PNG).
+  # Only in the qjpeg image plugin, which this build leaves out (the program's pictures are PNG).
   libjpeg
-  # Vulkan is off in this build (MinGW has no Vulkan headers).
-  vulkan-xml-spec VulkanMemoryAllocator
+  # OpenGL, Vulkan and Markdown are off in this build (tools/windows/build-qt): the program draws
+  # with the raster engine and shows no Markdown.
+  opengl-headers opengl-es2-headers vulkan-xml-spec VulkanMemoryAllocator md4c
   # Modules not built or not shipped: D-Bus, Network, Test.
   libdbus-1-headers psl libpsl catch2 cycle linuxperf valgrind
   # Other platforms only: Unix, macOS, Android, WebAssembly, X11, ARM NEON.

@@ -5,12 +5,19 @@
 #include "scores/HighScoreTestSupport.h"
 #include "support/RoundDriving.h"
 
+#include <QApplication>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
 using namespace lumora;
 using namespace Qt::StringLiterals;
+
+// The level submenu's entry that carries the window's own level.
+static QAction &ownEntry(const LevelForm &form)
+{
+    return *form.findChild<QAction *>(QString::fromUtf8(form.level().menuEntry));
+}
 
 class LevelWindowTest : public QObject
 {
@@ -59,78 +66,69 @@ private slots:
         QVERIFY(!(button.focusPolicy() & Qt::TabFocus)); // Space goes to no number a player cannot see
     }
 
-    // Mid-round, F4 deals afresh and the entry for the window's own level changes nothing.
-    void f4DealsAfreshAndTheOwnLevelEntryChangesNothing_data()
+    // Mid-round: F4 deals afresh; the entry of the window's own level changes nothing; a switch to
+    // another level and back leaves one window, built afresh; every way out ends the program at
+    // once, without a question, the hidden level windows and About with it.
+    void eachMenuWayMidRoundDealsKeepsSwitchesOrEnds_data()
     {
         // clang-format off
         QTest::addColumn<int>("level");
-        QTest::addColumn<QString>("entry");  // menAgain: its key, F4
-        QTest::newRow("F4") << int(Level::Intermediate) << "menAgain";
-        QTest::newRow("初級's own entry") << int(Level::Beginner) << "menFirst";
-        QTest::newRow("中級's own entry") << int(Level::Intermediate) << "menSecond";
-        QTest::newRow("上級's own entry") << int(Level::Advanced) << "menThird";
+        QTest::addColumn<QString>("way"); // keys, the own level's entry, 中級 and back, the close box or 終わる
+        QTest::addColumn<int>("next");    // the round's next number afterwards; -1: the program ended
+        QTest::newRow("F4") << int(Level::Intermediate) << "F4" << 1;
+        QTest::newRow("初級's own entry") << int(Level::Beginner) << "own" << 2;
+        QTest::newRow("中級's own entry") << int(Level::Intermediate) << "own" << 2;
+        QTest::newRow("上級's own entry") << int(Level::Advanced) << "own" << 2;
+        QTest::newRow("中級 and back") << int(Level::Beginner) << "switch" << 0;
+        QTest::newRow("close box") << int(Level::Beginner) << "close" << -1;
+        QTest::newRow("終わる") << int(Level::Beginner) << "終わる" << -1;
+        QTest::newRow("Ctrl+Q") << int(Level::Beginner) << "Ctrl+Q" << -1;
+        QTest::newRow("Ctrl+Q beside the About window") << int(Level::Beginner) << "About" << -1;
         // clang-format on
     }
 
-    void f4DealsAfreshAndTheOwnLevelEntryChangesNothing()
+    void eachMenuWayMidRoundDealsKeepsSwitchesOrEnds()
     {
         QFETCH(int, level);
-        QFETCH(QString, entry);
-        LevelForm &form = levelForm(Level(level));
-        form.showForm();
-        QTRY_VERIFY(form.isActiveWindow());
-        test::startPlaying(form, m_play.clock);
-        const bool f4 = entry == "menAgain";
-        f4 ? QTest::keyClick(form.windowHandle(), Qt::Key_F4) : form.findChild<QAction *>(entry)->trigger();
-        QCOMPARE(test::loadedFormNames(), QStringList{QString::fromStdString(form.formName())});
-        QCOMPARE(form.roundState().NextNumber, f4 ? 1 : 2);
-        QCOMPARE(form.roundState().Points, f4 ? 0.0 : 5.0);
-        QVERIFY(form.findChild<QAction *>(f4 ? "menSecond" : entry)->isChecked());
-    }
-
-    void switchingThereAndBackAbandonsTheRoundForOneFreshWindow()
-    {
-        QPointer<LevelForm> first = &frmFirst();
-        first->showForm();
-        test::startPlaying(*first, m_play.clock);
-        first->menuEntry<"menSecond">().trigger();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(test::loadedFormNames(), QStringList{"frmSecond"});
-        QVERIFY(first.isNull());
-
-        frmSecond().menuEntry<"menFirst">().trigger();
-        QCOMPARE(test::loadedFormNames(), QStringList{"frmFirst"});
-        QVERIFY(frmFirst().isVisible() && frmFirst().control<"cmdStart">().isVisibleTo(&frmFirst()));
-        QCOMPARE(frmFirst().roundState().NextNumber, 0);
-    }
-
-    void everyWayOutEndsTheProgramMidRound_data()
-    {
-        // clang-format off
-        QTest::addColumn<QString>("way");
-        QTest::newRow("close box") << "close";
-        QTest::newRow("終わる") << "cmdEnd";
-        QTest::newRow("Ctrl+Q") << "Ctrl+Q";
-        // clang-format on
-    }
-
-    void everyWayOutEndsTheProgramMidRound()
-    {
         QFETCH(QString, way);
-        frmThird(); // hidden level windows go too
-        LevelForm &form = frmFirst();
-        form.showForm();
-        test::startPlaying(form, m_play.clock);
-        form.activateWindow();
-        QTRY_VERIFY(form.isActiveWindow());
-        if (way == "close")
-            form.close();
-        else if (way == "cmdEnd")
-            form.cmdEnd_Click();
-        else
-            QTest::keyClick(form.windowHandle(), Qt::Key_Q, Qt::ControlModifier);
-        QVERIFY(test::loadedFormNames().isEmpty());
+        QFETCH(int, next);
+        if (next < 0) // a hidden level window, to go too
+            frmThird();
+        if (way == "About") { // opened beside another level window, which the player left for this one
+            frmSecond().showForm();
+            frmSecond().menuEntry<"menAbout">().trigger();
+            QTRY_VERIFY(frmAbout().isActiveWindow());
+            frmSecond().menuEntry<"menFirst">().trigger();
+        }
+        QPointer<LevelForm> form = &levelForm(Level(level));
+        const QString name = QString::fromStdString(form->formName());
+        form->showForm();
+        test::startPlaying(*form, m_play.clock);
+        form->activateWindow();
+        QTRY_VERIFY(form->isActiveWindow());
+        if (way == "own") {
+            ownEntry(*form).trigger();
+        } else if (way == "switch") {
+            form->menuEntry<"menSecond">().trigger();
+            frmSecond().menuEntry<"menFirst">().trigger();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(form.isNull());
+        } else if (way == "close") {
+            form->close();
+        } else if (way == "終わる") {
+            form->cmdEnd_Click();
+        } else {
+            QTest::keySequence(form->windowHandle(), QKeySequence(way == "About" ? u"Ctrl+Q"_s : way));
+        }
+        QCOMPARE(test::loadedFormNames(), next < 0 ? QStringList() : QStringList{name});
         QVERIFY(m_play.dialogs.messages.empty());
+        if (next >= 0) {
+            LevelForm &now = levelForm(Level(level));
+            QCOMPARE(now.roundState().NextNumber, next);
+            QCOMPARE(now.roundState().Points, next == 2 ? 5.0 : 0.0);
+            QVERIFY(now.isVisible() && ownEntry(now).isChecked());
+            QCOMPARE(now.control<"cmdStart">().isVisibleTo(&now), next == 0);
+        }
     }
 
     // The name prompt and the high-score window belong to the level window whose round it was.
@@ -163,8 +161,12 @@ private slots:
         test::TempHighScoreFile file;
         frmSecond().showForm();
         frmSecond().menHigh_Click();
-        // The greyed level window's close box ended the game while this window was open.
+        // The greyed level window's close box ended the game while this window was open; nor do its
+        // keys work when a click gives it the focus: F4 deals, F1 opens the help, Ctrl+Q ends.
         QVERIFY(!frmSecond().close());
+        QApplication::setActiveWindow(&frmSecond());
+        QTest::keySequence(frmSecond().windowHandle(), QKeySequence(u"F4, F1, Ctrl+Q"_s));
+        QCOMPARE(frmSecond().roundState().NextNumber, 0);
         QCOMPARE(test::loadedFormNames(), (QStringList{"frmHighScore", "frmSecond"}));
 
         if (way == "Clear") // answered No; the window is loaded anew

@@ -1,0 +1,46 @@
+cmake_minimum_required(VERSION 3.25)
+
+# Holds each tests/<folder>/BLACKLIST to the test programs of its folder, the ones QtTest reads it
+# for: every [function] and [function:row] it names must be one they list (-datatags). A name they
+# do not have blacklists nothing, so a renamed test's known flake fails its gate again.
+# Run by CTest: cmake -DTESTS=<tests folder> "-DPROGRAMS=<folder>=<program>;..." -P CheckBlacklists.cmake
+set(faults "")
+file(GLOB blacklists ${TESTS}/*/BLACKLIST)
+foreach(blacklist IN LISTS blacklists)
+  get_filename_component(folder ${blacklist} DIRECTORY)
+  get_filename_component(folder ${folder} NAME)
+  # What the folder's programs hold, one line each: a function, then its row where it has rows.
+  set(held "\n")
+  foreach(entry IN LISTS PROGRAMS)
+    if(NOT entry MATCHES "^${folder}=(.+)$")
+      continue()
+    endif()
+    set(program ${CMAKE_MATCH_1})
+    execute_process(COMMAND ${program} -datatags OUTPUT_VARIABLE listed ERROR_QUIET RESULT_VARIABLE failed)
+    if(failed)
+      list(APPEND faults "${program} -datatags: ${failed}")
+    endif()
+    # Each line begins with the test class's name.
+    string(REGEX REPLACE "\n[^ \n]+ " "\n" listed "\n${listed}")
+    string(APPEND held "${listed}\n")
+  endforeach()
+  file(STRINGS ${blacklist} sections REGEX "^\\[.+\\]$")
+  foreach(section IN LISTS sections)
+    set(function -1)
+    set(row -1)
+    if(section MATCHES "^\\[([^:]+):(.+)\\]$")
+      string(FIND "${held}" "\n${CMAKE_MATCH_1} ${CMAKE_MATCH_2}\n" row)
+    elseif(section MATCHES "^\\[([^:]+)\\]$")
+      string(FIND "${held}" "\n${CMAKE_MATCH_1}\n" function)
+      string(FIND "${held}" "\n${CMAKE_MATCH_1} " row)
+    endif()
+    if(function EQUAL -1 AND row EQUAL -1)
+      list(APPEND faults "tests/${folder}/BLACKLIST: ${section}: no test program of tests/${folder}/ has it")
+    endif()
+  endforeach()
+endforeach()
+
+if(faults)
+  list(JOIN faults "\n" report)
+  message(FATAL_ERROR "${report}")
+endif()
