@@ -7,12 +7,23 @@
 #include "ui/Program.h"
 #include "core/VersionText.h"
 
+#include <algorithm>
+
 namespace lumora {
 
 // The window's code is checked against the beginner's design; the other two have the same rows.
 static_assert(ui::sameRows(ui::levelDesign(kLevels[1]), ui::levelRows())
                   && ui::sameRows(ui::levelDesign(kLevels[2]), ui::levelRows()),
               "every level's design has the rows of the others");
+// The level table names the entry its window checks: a name the design has no entry for would
+// leave the submenu without its mark.
+static_assert(std::ranges::all_of(kLevels,
+                                  [](const LevelParams &level) {
+                                      return std::ranges::count_if(ui::levelDesign(level).menus,
+                                                                   &ui::MenuDesign::checked)
+                                          == 1;
+                                  }),
+              "a level's check mark names no entry of its design");
 
 LevelForm::LevelForm(const LevelParams &level)
     : FormOf(ui::levelDesign(level))
