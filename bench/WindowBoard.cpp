@@ -31,7 +31,7 @@ void WindowBoard::prepareClicks()
 {
     settle();
     for (int index = 1; index <= kBoardSize; ++index) {
-        auto &button = m_form.controlAs<QPushButton>(LevelForm::Control::cmdNumbar, index);
+        QPushButton &button = m_form.control<"cmdNumbar">(index);
         m_buttonFor.at(button.text().toUInt()) = &button;
     }
 }

@@ -14,24 +14,23 @@ constexpr int kTimer1Interval = 100; // as designed
 }
 
 AboutForm::AboutForm()
-    : FormOf(ui::aboutDesign())
 {
-    onClick(Control::cmdOK, [this] { cmdOK_Click(); });
-    onClick(Control::cmdSysInfo, [this] { cmdSysInfo_Click(); });
-    connect(&timer(Control::Timer1), &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    onClick<"cmdOK">([this] { cmdOK_Click(); });
+    onClick<"cmdSysInfo">([this] { cmdSysInfo_Click(); });
+    connect(&control<"Timer1">(), &QTimer::timeout, this, [this] { Timer1_Timer(); });
 }
 
 void AboutForm::Form_Load()
 {
     setWindowTitle(ui::applicationTitle() + QString::fromUtf8(messages::kAboutTitleEnd));
-    setCaption(Control::lblVersion, QString::fromStdString(versionText()));
-    timer(Control::Timer1).start();
+    setCaption<"lblVersion">(QString::fromStdString(versionText()));
+    control<"Timer1">().start();
 }
 
 void AboutForm::Form_Unload(bool &cancel)
 {
     Q_UNUSED(cancel);
-    timer(Control::Timer1).setInterval(kTimer1Interval);
+    control<"Timer1">().setInterval(kTimer1Interval);
 }
 
 void AboutForm::cmdOK_Click()
@@ -49,7 +48,7 @@ void AboutForm::cmdSysInfo_Click()
 void AboutForm::Timer1_Timer()
 {
     try {
-        QTimer &Timer1 = timer(Control::Timer1);
+        QTimer &Timer1 = control<"Timer1">();
         Timer1.stop();
         Timer1.setInterval(0);
     } catch (...) {

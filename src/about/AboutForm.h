@@ -7,7 +7,7 @@ namespace lumora {
 
 // frmAbout: the product, its version and a way to the system-information tool. Modeless; the
 // level windows stay usable while it is open.
-class AboutForm : public ui::FormOf<ui::AboutNames>
+class AboutForm : public ui::FormOf<ui::aboutDesign>
 {
     Q_OBJECT
 public:

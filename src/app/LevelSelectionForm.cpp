@@ -6,11 +6,10 @@
 namespace lumora {
 
 LevelSelectionForm::LevelSelectionForm()
-    : FormOf(ui::levelSelectionDesign())
 {
-    onClick(Control::cmdFirst, [this] { cmdFirst_Click(); });
-    onClick(Control::cmdSecond, [this] { cmdSecond_Click(); });
-    onClick(Control::cmdThird, [this] { cmdThird_Click(); });
+    onClick<"cmdFirst">([this] { cmdFirst_Click(); });
+    onClick<"cmdSecond">([this] { cmdSecond_Click(); });
+    onClick<"cmdThird">([this] { cmdThird_Click(); });
 }
 
 // The level window is on screen before this window goes, so the program never runs out of windows.

@@ -6,7 +6,7 @@
 namespace lumora {
 
 // 級選択: opens the chosen level's window, then closes for good.
-class LevelSelectionForm : public ui::FormOf<ui::LevelSelectionNames>
+class LevelSelectionForm : public ui::FormOf<ui::levelSelectionDesign>
 {
     Q_OBJECT
 public:

@@ -9,21 +9,20 @@
 namespace lumora {
 
 SplashForm::SplashForm()
-    : FormOf(ui::splashDesign())
 {
     // Every element with a click handler dismisses the splash; lblVersion has none.
-    onClick(Control::Frame1, [this] { dismiss(); });
-    onClick(Control::imgLogo, [this] { dismiss(); });
-    onClick(Control::lblCompany, [this] { dismiss(); });
-    onClick(Control::lblCompanyProduct, [this] { dismiss(); });
-    onClick(Control::lblProductName, 0, [this] { dismiss(); });
-    onClick(Control::lblProductName, 2, [this] { dismiss(); });
-    onClick(Control::lblWarning, [this] { dismiss(); });
+    onClick<"Frame1">([this] { dismiss(); });
+    onClick<"imgLogo">([this] { dismiss(); });
+    onClick<"lblCompany">([this] { dismiss(); });
+    onClick<"lblCompanyProduct">([this] { dismiss(); });
+    onClick<"lblProductName">(0, [this] { dismiss(); });
+    onClick<"lblProductName">(2, [this] { dismiss(); });
+    onClick<"lblWarning">([this] { dismiss(); });
 }
 
 void SplashForm::Form_Load()
 {
-    setCaption(Control::lblVersion, QString::fromStdString(versionText()));
+    setCaption<"lblVersion">(QString::fromStdString(versionText()));
 }
 
 void SplashForm::Form_KeyPress(std::int16_t KeyAscii)

@@ -9,7 +9,7 @@ namespace lumora {
 
 // The splash: waits, without a time limit, for a character key or a click, then gives way to
 // the level selection.
-class SplashForm : public ui::FormOf<ui::SplashNames>
+class SplashForm : public ui::FormOf<ui::splashDesign>
 {
     Q_OBJECT
 public:

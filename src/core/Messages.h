@@ -77,15 +77,7 @@ constexpr const char *errorDescription(ErrorCode code)
     case ErrorCode::SubscriptOutOfRange: return "Subscript out of range";
     case ErrorCode::DivisionByZero: return "Division by zero";
     case ErrorCode::TypeMismatch: return "Type mismatch";
-    case ErrorCode::BadFileNameOrNumber: return "Bad file name or number";
     case ErrorCode::FileNotFound: return "File not found";
-    case ErrorCode::DeviceIoError: return "Device I/O error";
-    case ErrorCode::DiskFull: return "Disk full";
-    case ErrorCode::InputPastEndOfFile: return "Input past end of file";
-    case ErrorCode::PermissionDenied: return "Permission denied";
-    case ErrorCode::PathFileAccessError: return "Path/File access error";
-    case ErrorCode::PathNotFound: return "Path not found";
-    case ErrorCode::ObjectNotSet: return "Object variable or With block variable not set";
     case ErrorCode::ControlArrayElementMissing: return "Control array element does not exist";
     }
     return "Application-defined or object-defined error";

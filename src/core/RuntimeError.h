@@ -14,15 +14,7 @@ enum class ErrorCode : int {
     SubscriptOutOfRange = 9,
     DivisionByZero = 11,
     TypeMismatch = 13,
-    BadFileNameOrNumber = 52,
     FileNotFound = 53,
-    DeviceIoError = 57,
-    DiskFull = 61,
-    InputPastEndOfFile = 62,
-    PermissionDenied = 70,
-    PathFileAccessError = 75,
-    PathNotFound = 76,
-    ObjectNotSet = 91,
     ControlArrayElementMissing = 340,
 };
 

@@ -7,7 +7,23 @@
 #include "ui/Program.h"
 #include "core/VersionText.h"
 
+#include <algorithm>
+
 namespace lumora {
+
+// The window's code is checked against the beginner's design; the other two have the same rows.
+static_assert(ui::sameRows(ui::levelDesign(kLevels[1]), ui::levelRows())
+                  && ui::sameRows(ui::levelDesign(kLevels[2]), ui::levelRows()),
+              "every level's design has the rows of the others");
+// The level table names the entry its window checks: a name the design has no entry for would
+// leave the submenu without its mark.
+static_assert(std::ranges::all_of(kLevels,
+                                  [](const LevelParams &level) {
+                                      return std::ranges::count_if(ui::levelDesign(level).menus,
+                                                                   &ui::MenuDesign::checked)
+                                          == 1;
+                                  }),
+              "a level's check mark names no entry of its design");
 
 LevelForm::LevelForm(const LevelParams &level)
     : FormOf(ui::levelDesign(level))
@@ -15,20 +31,20 @@ LevelForm::LevelForm(const LevelParams &level)
     , m_view(*this, level.boardSize)
     , m_engine(level.boardSize, m_view, gameClock(), gameRandom(), *this)
 {
-    onClick(Control::cmdStart, [this] { cmdStart_Click(); });
-    onClick(Control::cmdAgain, [this] { cmdAgain_Click(); });
-    onClick(Control::cmdEnd, [this] { cmdEnd_Click(); });
+    onClick<"cmdStart">([this] { cmdStart_Click(); });
+    onClick<"cmdAgain">([this] { cmdAgain_Click(); });
+    onClick<"cmdEnd">([this] { cmdEnd_Click(); });
     for (int index = 1; index <= level.boardSize; ++index)
-        onClick(Control::cmdNumbar, index, [this, index] { cmdNumbar_Click(static_cast<std::int16_t>(index)); });
+        onClick<"cmdNumbar">(index, [this, index] { cmdNumbar_Click(static_cast<std::int16_t>(index)); });
 
-    onMenu(Menu::menAgain, [this] { menAgain_Click(); });
-    onMenu(Menu::menFirst, [this] { menFirst_Click(); });
-    onMenu(Menu::menSecond, [this] { menSecond_Click(); });
-    onMenu(Menu::menThird, [this] { menThird_Click(); });
-    onMenu(Menu::menHigh, [this] { menHigh_Click(); });
-    onMenu(Menu::menEnd, [this] { menEnd_Click(); });
-    onMenu(Menu::menOnlineHelp, [this] { menOnlineHelp_Click(); });
-    onMenu(Menu::menAbout, [this] { menAbout_Click(); });
+    onMenu<"menAgain">([this] { menAgain_Click(); });
+    onMenu<"menFirst">([this] { menFirst_Click(); });
+    onMenu<"menSecond">([this] { menSecond_Click(); });
+    onMenu<"menThird">([this] { menThird_Click(); });
+    onMenu<"menHigh">([this] { menHigh_Click(); });
+    onMenu<"menEnd">([this] { menEnd_Click(); });
+    onMenu<"menOnlineHelp">([this] { menOnlineHelp_Click(); });
+    onMenu<"menAbout">([this] { menAbout_Click(); });
 }
 
 void LevelForm::Form_Load()

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "about/CommonDialog.h"
-#include "levels/LevelRoundView.h"
-#include "levels/LevelParams.h"
-#include "round/RoundEngine.h"
 #include "levels/LevelDesign.h"
+#include "levels/LevelParams.h"
+#include "levels/LevelRoundView.h"
+#include "round/RoundEngine.h"
 #include "ui/Form.h"
 
 #include <cstdint>
@@ -12,7 +12,7 @@
 namespace lumora {
 
 // frmFirst, frmSecond and frmThird: one class, told apart only by their row of level parameters.
-class LevelForm : public ui::FormOf<ui::LevelNames>, private RoundHandoffs
+class LevelForm : public ui::FormOf<ui::levelRows>, private RoundHandoffs
 {
     Q_OBJECT
 public:

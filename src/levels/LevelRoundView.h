@@ -4,9 +4,9 @@
 #include "round/RoundPorts.h"
 #include "ui/Form.h"
 
+#include <array>
+#include <iterator>
 #include <vector>
-
-class QAbstractButton;
 
 namespace lumora {
 
@@ -14,7 +14,7 @@ namespace lumora {
 class LevelRoundView final : public RoundView
 {
 public:
-    using LevelWindow = ui::FormOf<ui::LevelNames>;
+    using LevelWindow = ui::FormOf<ui::levelRows>;
 
     LevelRoundView(LevelWindow &form, int boardSize);
 
@@ -22,16 +22,18 @@ public:
     void setNumbarCaption(int index, const std::string &caption) override;
     void enableNumbar(int index) override;
     void disableNumbar(int index) override;
-    void setCaption(RoundControl control, const std::string &caption) override;
+    void setCaption(RoundLabel label, const std::string &caption) override;
     void show(RoundControl control) override;
     void hide(RoundControl control) override;
 
 private:
-    QAbstractButton &numbar(int index) const;
+    QPushButton &numbar(int index) const;
 
     LevelWindow &m_form;
-    // The board's buttons by index, found once: a deal reads and writes them some 800 times.
-    std::vector<QAbstractButton *> m_numbars;
+    // The round's controls in the order of its set, and the board's buttons by index, found once:
+    // a deal reads and writes the board some 800 times.
+    std::array<QWidget *, std::size(kRoundControls)> m_controls;
+    std::vector<QPushButton *> m_numbars;
 };
 
 } // namespace lumora

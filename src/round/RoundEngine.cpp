@@ -16,8 +16,7 @@ constexpr double kScoreScale = 1000;
 // A finish not later than the start is taken to have crossed midnight, when the clock restarts.
 constexpr std::int32_t kSecondsPerDay = 86400;
 
-constexpr RoundControl kLabels[] = {RoundControl::lblNextSupport, RoundControl::lblNext, RoundControl::lblPointsSupport,
-                                    RoundControl::lblPoints};
+constexpr RoundControl kLabels[] = {"lblNextSupport", "lblNext", "lblPointsSupport", "lblPoints"};
 
 // Steps the window's own byte counter from 1 to last; stepping past 255 overflows.
 template <typename Body>
@@ -55,9 +54,9 @@ void RoundEngine::cmdStart_Click()
     m_state.Points = 0;
     for (RoundControl label : kLabels)
         m_view.show(label);
-    m_view.hide(RoundControl::cmdStart);
+    m_view.hide("cmdStart");
     ShuffleNumbers();
-    m_view.show(RoundControl::fraNumbars);
+    m_view.show("fraNumbars");
     // Read after the deal, so dealing does not count into the round's time.
     m_state.StartTime = clockReading(m_clock.secondsSinceMidnight());
     m_state.NextNumber = 1;
@@ -94,8 +93,8 @@ void RoundEngine::cmdNumbar_Click(std::int16_t Index)
 
 void RoundEngine::ShowProgress()
 {
-    m_view.setCaption(RoundControl::lblPoints, numberText(m_state.Points));
-    m_view.setCaption(RoundControl::lblNext, numberText(m_state.NextNumber));
+    m_view.setCaption("lblPoints", numberText(m_state.Points));
+    m_view.setCaption("lblNext", numberText(m_state.NextNumber));
 }
 
 void RoundEngine::FinishRound()
@@ -113,12 +112,12 @@ void RoundEngine::FinishRound()
     // Multiply first, divide second; only the quotient is checked.
     m_state.Points =
         std::floor(checked::divide(m_state.Points * kScoreScale, static_cast<double>(m_state.ElapsedSeconds)));
-    m_view.setCaption(RoundControl::lblNextSupport, messages::kTimeCaption);
-    m_view.setCaption(RoundControl::lblNext, numberText(m_state.ElapsedSeconds));
-    m_view.setCaption(RoundControl::lblPoints, numberText(m_state.Points));
-    m_view.hide(RoundControl::fraNumbars);
-    m_view.show(RoundControl::cmdAgain);
-    m_view.show(RoundControl::cmdEnd);
+    m_view.setCaption("lblNextSupport", messages::kTimeCaption);
+    m_view.setCaption("lblNext", numberText(m_state.ElapsedSeconds));
+    m_view.setCaption("lblPoints", numberText(m_state.Points));
+    m_view.hide("fraNumbars");
+    m_view.show("cmdAgain");
+    m_view.show("cmdEnd");
     m_handoffs.roundFinished(m_state.Points);
 }
 
@@ -129,9 +128,9 @@ void RoundEngine::cmdAgain_Click()
         m_view.enableNumbar(m_state.Counter);
     });
     cmdStart_Click();
-    m_view.hide(RoundControl::cmdAgain);
-    m_view.hide(RoundControl::cmdEnd);
-    m_view.setCaption(RoundControl::lblNextSupport, messages::kNextCaption);
+    m_view.hide("cmdAgain");
+    m_view.hide("cmdEnd");
+    m_view.setCaption("lblNextSupport", messages::kNextCaption);
 }
 
 } // namespace lumora

@@ -12,10 +12,9 @@
 namespace lumora {
 
 HighScoreForm::HighScoreForm()
-    : FormOf(ui::highScoreDesign())
 {
-    onClick(Control::cmdClear, [this] { cmdClear_Click(); });
-    onClick(Control::cmdOK, [this] { cmdOK_Click(); });
+    onClick<"cmdClear">([this] { cmdClear_Click(); });
+    onClick<"cmdOK">([this] { cmdOK_Click(); });
 }
 
 void HighScoreForm::Form_Load()
@@ -26,12 +25,12 @@ void HighScoreForm::Form_Load()
     if (load.outcome == LoadOutcome::CannotRead)
         m_unreadable = load.error;
     const HighScoreTable &table = highScores();
-    setCaption(Control::lblFirstPoint, table.HighScore1.displayText());
-    setCaption(Control::lblSecondPoint, table.HighScore2.displayText());
-    setCaption(Control::lblThirdPoint, QString::number(table.HighScore3));
-    setCaption(Control::lblFirstName, table.HighName1.displayText());
-    setCaption(Control::lblSecondName, table.HighName2.displayText());
-    setCaption(Control::lblThirdName, table.HighName3);
+    setCaption<"lblFirstPoint">(table.HighScore1.displayText());
+    setCaption<"lblSecondPoint">(table.HighScore2.displayText());
+    setCaption<"lblThirdPoint">(QString::number(table.HighScore3));
+    setCaption<"lblFirstName">(table.HighName1.displayText());
+    setCaption<"lblSecondName">(table.HighName2.displayText());
+    setCaption<"lblThirdName">(table.HighName3);
 }
 
 void HighScoreForm::Form_Unload(bool &cancel)

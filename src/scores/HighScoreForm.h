@@ -9,7 +9,7 @@ namespace lumora {
 
 // frmHighScore: the best score and holder of each level and a reset. The level window that opens
 // it stays disabled until it is dismissed.
-class HighScoreForm : public ui::FormOf<ui::HighScoreNames>
+class HighScoreForm : public ui::FormOf<ui::highScoreDesign>
 {
     Q_OBJECT
 public:

@@ -1,49 +1,25 @@
 #pragma once
 
-#include <QMetaEnum>
-
 #include <optional>
-#include <string>
 #include <string_view>
-#include <type_traits>
 #include <vector>
 
 // Window designs as plain data: what each control is, where it stands (in twips), how its text
-// looks. FormBuilder turns a FormDesign into Qt widgets; handler code never holds geometry.
+// looks. FormBuilder turns a FormDesign into Qt widgets; handler code never holds geometry. The
+// designs are constexpr, so a window's code is checked against its design when it is compiled
+// (ui/DesignName.h); their texts are literals, which the views here point into.
 namespace lumora::ui {
 
-enum class ControlKind { CommandButton, Label, Frame, TextBox, PictureBox, Image, Line, Timer, CommonDialog };
+enum class ControlKind { CommandButton, Label, Frame, TextBox, PictureBox, Image, Line, Timer };
 enum class Alignment { Left, Right, Center };
 enum class Charset { Western, ShiftJis };
 enum class ButtonRole { None, Default, Cancel, DefaultAndCancel };
 enum class Picture { None, ProgramIcon, AboutIcon };
 enum class WindowBorder { FixedSingle, FixedDialogNoTitle };
 
-// The name of a control or menu entry: an enumerator of its window's own enums (Q_ENUM in a
-// Q_GADGET beside the design), spelt as the design and the window's code both spell it. Rows
-// carry it and the window looks its controls up by it, so a misspelt name fails the build.
-class DesignName
-{
-public:
-    DesignName() = default;
-    template <typename E>
-    requires std::is_enum_v<E> DesignName(E id)
-        : m_text(QMetaEnum::fromType<E>().valueToKey(static_cast<int>(id)))
-    {
-    }
-
-    const char *text() const { return m_text; }
-    bool empty() const { return *m_text == '\0'; }
-    friend bool operator==(DesignName a, DesignName b) { return std::string_view(a.m_text) == b.m_text; }
-    friend auto operator<=>(DesignName a, DesignName b) { return std::string_view(a.m_text) <=> b.m_text; }
-
-private:
-    const char *m_text = "";
-};
-
 struct FontDesign
 {
-    std::string face;
+    std::string_view face;
     double points = 9;
     bool italic = false;
     Charset charset = Charset::ShiftJis;
@@ -59,11 +35,11 @@ struct Rgb
 struct ControlDesign
 {
     ControlKind kind = ControlKind::Label;
-    DesignName name;
-    int index = -1;       // element of a control array; -1 for a single control
-    DesignName container; // the frame it lies in; empty for the window itself
-    std::string caption;  // UTF-8; '&' marks an access key
-    int left = 0;         // for a Line: x1, y1, x2, y2
+    std::string_view name;      // as the window's code spells it: cmdStart, lblNext…
+    int index = -1;             // element of a control array; -1 for a single control
+    std::string_view container; // the frame it lies in; empty for the window itself
+    std::string_view caption;   // UTF-8; '&' marks an access key; a picture's names it to assistive tools
+    int left = 0;               // for a Line: x1, y1, x2, y2
     int top = 0;
     int width = 0;
     int height = 0;
@@ -85,17 +61,17 @@ struct ControlDesign
 
 struct MenuDesign
 {
-    DesignName name;
-    std::string caption;  // "-" is a separator
-    DesignName parent;    // empty: on the menu bar
-    std::string shortcut; // QKeySequence text, e.g. "F4", "Ctrl+Q"
-    bool checked = false; // fixed for the window's life
+    std::string_view name;
+    std::string_view caption;  // "-" is a separator
+    std::string_view parent;   // empty: on the menu bar
+    std::string_view shortcut; // QKeySequence text, e.g. "F4", "Ctrl+Q"
+    bool checked = false;      // fixed for the window's life
 };
 
 struct FormDesign
 {
-    std::string name;
-    std::string caption;
+    std::string_view name;
+    std::string_view caption;
     int clientWidth = 0; // twips; the client height is below the menu bar
     int clientHeight = 0;
     WindowBorder border = WindowBorder::FixedSingle;

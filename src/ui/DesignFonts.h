@@ -5,23 +5,23 @@
 // The faces the designs use, by name, so each design row reads like its table.
 namespace lumora::ui::fonts {
 
-inline FontDesign mincho(double points)
+constexpr FontDesign mincho(double points)
 {
     return {"ＭＳ 明朝", points, false, Charset::ShiftJis};
 }
-inline FontDesign pMincho(double points)
+constexpr FontDesign pMincho(double points)
 {
     return {"ＭＳ Ｐ明朝", points, false, Charset::ShiftJis};
 }
-inline FontDesign pGothic(double points)
+constexpr FontDesign pGothic(double points)
 {
     return {"ＭＳ Ｐゴシック", points, false, Charset::ShiftJis};
 }
-inline FontDesign timesItalic(double points)
+constexpr FontDesign timesItalic(double points)
 {
     return {"Times New Roman", points, true, Charset::Western};
 }
-inline FontDesign times(double points)
+constexpr FontDesign times(double points)
 {
     return {"Times New Roman", points, false, Charset::Western};
 }

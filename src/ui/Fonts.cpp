@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QStringList>
 
+#include <functional>
 #include <initializer_list>
 #include <map>
 
@@ -15,9 +16,9 @@ namespace {
 
 // The family each Windows face is drawn with where it is not listed by the name the designs use:
 // its English name, or its stand-in.
-std::map<std::string, QString> &drawnFaces()
+std::map<std::string, QString, std::less<>> &drawnFaces()
 {
-    static std::map<std::string, QString> faces;
+    static std::map<std::string, QString, std::less<>> faces;
     return faces;
 }
 
@@ -61,7 +62,8 @@ void installFontSubstitutes(std::span<const FontSubstitute> substitutes, const Q
 QFont toQFont(const FontDesign &font)
 {
     const auto drawn = drawnFaces().find(font.face);
-    QFont result(drawn != drawnFaces().end() ? drawn->second : QString::fromStdString(font.face));
+    QFont result(drawn != drawnFaces().end() ? drawn->second
+                                             : QString::fromUtf8(font.face.data(), qsizetype(font.face.size())));
     result.setPixelSize(pointsToPixels(font.points));
     result.setItalic(font.italic);
     result.setWeight(QFont::Normal);

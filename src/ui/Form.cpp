@@ -5,18 +5,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QGroupBox>
-#include <QLabel>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QWindow>
 #include <qdrawutil.h>
-
-#include <set>
-
-#include "ui/Widgets.h"
 
 namespace lumora::ui {
 
@@ -28,7 +21,7 @@ Form::Form(const FormDesign &design, QWidget *parent)
     FormBuilder::build(*this, design);
 }
 
-QWidget &Form::control(DesignName name, int index) const
+QObject &Form::control(std::string_view name, int index) const
 {
     const auto it = m_controls.find({name, index});
     if (it == m_controls.end())
@@ -36,72 +29,12 @@ QWidget &Form::control(DesignName name, int index) const
     return *it->second;
 }
 
-QAction &Form::menuEntry(DesignName name) const
+QAction &Form::menuEntry(std::string_view name) const
 {
     const auto it = m_menus.find(name);
     if (it == m_menus.end())
         lumora::raise(ErrorCode::ControlArrayElementMissing);
     return *it->second;
-}
-
-QTimer &Form::timer(DesignName name) const
-{
-    const auto it = m_timers.find(name);
-    if (it == m_timers.end())
-        lumora::raise(ErrorCode::ControlArrayElementMissing);
-    return *it->second;
-}
-
-QString Form::caption(DesignName name, int index) const
-{
-    QWidget &widget = control(name, index);
-    if (auto *button = qobject_cast<QAbstractButton *>(&widget))
-        return button->text();
-    if (auto *label = qobject_cast<QLabel *>(&widget))
-        return label->text();
-    if (auto *frame = qobject_cast<QGroupBox *>(&widget))
-        return frame->title();
-    if (auto *text = qobject_cast<QPlainTextEdit *>(&widget))
-        return text->toPlainText();
-    lumora::raise(ErrorCode::TypeMismatch);
-}
-
-void Form::setCaption(DesignName name, int index, const QString &caption)
-{
-    QWidget &widget = control(name, index);
-    if (auto *button = qobject_cast<QAbstractButton *>(&widget)) {
-        button->setText(caption);
-    } else if (auto *label = qobject_cast<QLabel *>(&widget)) {
-        label->setText(caption);
-        if (label->property(FormBuilder::kAutoSizeProperty).toBool())
-            label->adjustSize();
-    } else if (auto *frame = qobject_cast<QGroupBox *>(&widget)) {
-        frame->setTitle(caption);
-    } else if (auto *text = qobject_cast<QPlainTextEdit *>(&widget)) {
-        text->setPlainText(caption);
-    } else {
-        lumora::raise(ErrorCode::TypeMismatch);
-    }
-}
-
-bool Form::isControlShown(DesignName name, int index) const
-{
-    const QWidget &widget = control(name, index);
-    return widget.isVisibleTo(m_client);
-}
-
-void Form::requireRows(const FormDesign &design, const QMetaEnum &controls, const QMetaEnum &menus)
-{
-    const auto sameNames = [](const auto &rows, const QMetaEnum &names) {
-        std::set<std::string_view> named, designed;
-        for (int i = 0; i < names.keyCount(); ++i)
-            named.insert(names.key(i));
-        for (const auto &row : rows)
-            designed.insert(row.name.text());
-        return named == designed;
-    };
-    if (!sameNames(design.controls, controls) || !sameNames(design.menus, menus))
-        lumora::raise(ErrorCode::ControlArrayElementMissing);
 }
 
 void Form::load()
@@ -242,16 +175,6 @@ void Form::passFocusOn(QWidget &control)
         }
     }
     setFocus(Qt::OtherFocusReason);
-}
-
-void Form::connectClicked(QWidget &widget, const std::function<void()> &slot)
-{
-    if (auto *label = qobject_cast<Label *>(&widget))
-        connect(label, &Label::clicked, this, slot);
-    else if (auto *frame = qobject_cast<Frame *>(&widget))
-        connect(frame, &Frame::clicked, this, slot);
-    else
-        lumora::raise(ErrorCode::TypeMismatch);
 }
 
 } // namespace lumora::ui

@@ -1,17 +1,17 @@
 #pragma once
 
 #include "ui/Design.h"
+#include "ui/DesignName.h"
+#include "ui/FormBuilder.h"
 #include "ui/Handler.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QMainWindow>
 #include <QPointer>
-#include <QTimer>
 
-#include <functional>
 #include <map>
 #include <string>
+#include <string_view>
 #include <utility>
 
 class QPushButton;
@@ -42,41 +42,10 @@ public:
     void discard();
 
 protected:
-    // Raises "Control array element does not exist" for a name or index the design lacks.
-    QWidget &control(DesignName name, int index = -1) const;
-    template <typename W>
-    W &controlAs(DesignName name, int index = -1) const
-    {
-        auto *widget = qobject_cast<W *>(&control(name, index));
-        if (!widget)
-            lumora::raise(ErrorCode::TypeMismatch);
-        return *widget;
-    }
-    QAction &menuEntry(DesignName name) const;
-    QTimer &timer(DesignName name) const;
-
-    QString caption(DesignName name, int index = -1) const;
-    void setCaption(DesignName name, int index, const QString &caption);
-    bool isControlShown(DesignName name, int index = -1) const;
-
-    template <typename F>
-    void onClick(DesignName name, int index, F f)
-    {
-        QWidget &widget = control(name, index);
-        if (auto *button = qobject_cast<QAbstractButton *>(&widget))
-            connect(button, &QAbstractButton::clicked, this, handler(std::move(f)));
-        else
-            connectClicked(widget, handler(std::move(f)));
-    }
-    template <typename F>
-    void onMenu(DesignName name, F f)
-    {
-        connect(&menuEntry(name), &QAction::triggered, this, handler(std::move(f)));
-    }
-
-    // Raises "Control array element does not exist" unless every name of `controls` and `menus`
-    // has its row in `design` and every row its name there.
-    static void requireRows(const FormDesign &design, const QMetaEnum &controls, const QMetaEnum &menus);
+    // Raises "Control array element does not exist" for a name or index the window lacks: an
+    // element of a control array, whose index is known at run time alone.
+    QObject &control(std::string_view name, int index) const;
+    QAction &menuEntry(std::string_view name) const;
 
     virtual void Form_Load() {}
     // Runs on every close but the program's end. Setting `cancel` keeps the window open.
@@ -91,15 +60,14 @@ protected:
 
 private:
     friend class FormBuilder;
-    void connectClicked(QWidget &widget, const std::function<void()> &slot);
     void passFocusOn(QWidget &control);
     void centreOnScreen();
 
     std::string m_name;
     QWidget *m_client = nullptr;
-    std::map<std::pair<DesignName, int>, QWidget *> m_controls;
-    std::map<DesignName, QAction *> m_menus;
-    std::map<DesignName, QTimer *> m_timers;
+    // By the names of the design's rows, which point into its literals.
+    std::map<std::pair<std::string_view, int>, QObject *> m_controls;
+    std::map<std::string_view, QAction *> m_menus;
     QPointer<QWidget> m_owner;
     QPushButton *m_defaultButton = nullptr;
     QPushButton *m_cancelButton = nullptr;
@@ -110,52 +78,93 @@ private:
     bool m_drawsOwnBorder = false;
 };
 
-// A window whose design names its controls and menu entries in `Names`: a Q_GADGET with the
-// enums `Control` and `Menu` (Q_ENUM), one enumerator a row of the design, as uic's Ui:: classes
-// name a form's widgets. Only those names reach its controls, so a misspelt one fails the build.
-template <typename Names>
+// A window built from `design`, a constexpr function that returns its design. Its code names
+// controls and menu entries as the design's rows do, as template arguments (control<"cmdStart">()),
+// so the compiler looks each up in the design, as uic's Ui:: classes name a form's widgets: a name
+// without its row, or a row of another kind than the code takes there, fails the build.
+template <auto design>
 class FormOf : public Form
 {
+    static_assert(containersAreFramesAbove(design()), "a control's container is no frame above it in the design");
+    static_assert(menuParentsAreAbove(design()), "a menu entry's parent is no entry above it in the design");
+    static_assert(namesAreDistinct(design()), "rows of the design share a name and are no control array");
+
 public:
-    using Control = typename Names::Control;
-    using Menu = typename Names::Menu;
-
-    explicit FormOf(const FormDesign &design, QWidget *parent = nullptr)
-        : Form(design, parent)
+    FormOf()
+        : Form(design())
     {
-        requireRows(design, QMetaEnum::fromType<Control>(), QMetaEnum::fromType<Menu>());
+    }
+    // The same rows in other places: a level window's design, which differs by level.
+    explicit FormOf(const FormDesign &sameRows)
+        : Form(sameRows)
+    {
     }
 
-    // An element of a control array by its Index; -1 for a single control.
-    QWidget &control(Control name, int index = -1) const { return Form::control(name, index); }
-    template <typename W>
-    W &controlAs(Control name, int index = -1) const
+    // The control, as the class its kind is built as (a button is a QPushButton).
+    template <DesignName name>
+    auto &control() const
     {
-        return Form::controlAs<W>(name, index);
+        static_assert(hasRowFor<design, name>, "the window's design has no row for this control");
+        static_assert(!isControlArray<design, name>, "an element of a control array is named with its index");
+        return static_cast<ControlClass<kindOf<name>> &>(Form::control(name.view(), -1));
     }
-    QAction &menuEntry(Menu name) const { return Form::menuEntry(name); }
-    QTimer &timer(Control name) const { return Form::timer(name); }
+    // An element of a control array, by its Index.
+    template <DesignName name>
+    auto &control(int index) const
+    {
+        static_assert(hasRowFor<design, name>, "the window's design has no row for this control");
+        static_assert(isControlArray<design, name>, "a single control is named without an index");
+        return static_cast<ControlClass<kindOf<name>> &>(Form::control(name.view(), index));
+    }
 
-    QString caption(Control name, int index = -1) const { return Form::caption(name, index); }
-    void setCaption(Control name, int index, const QString &caption) { Form::setCaption(name, index, caption); }
-    void setCaption(Control name, const QString &caption) { Form::setCaption(name, -1, caption); }
-    bool isControlShown(Control name, int index = -1) const { return Form::isControlShown(name, index); }
+    template <DesignName name>
+    QAction &menuEntry() const
+    {
+        static_assert(hasMenuEntryFor<design, name>, "the window's design has no menu entry of this name");
+        return Form::menuEntry(name.view());
+    }
+
+    // A label's caption, the only one the code sets; a label sized to its text fits the new one.
+    template <DesignName name>
+    void setCaption(const QString &caption)
+    {
+        static_assert(isKind<design, name, ControlKind::Label>, "the window's design has no label of this name");
+        if constexpr (isKind<design, name, ControlKind::Label>)
+            control<name>().setCaption(caption);
+    }
 
 protected:
-    template <typename F>
-    void onClick(Control name, int index, F f)
+    template <DesignName name, typename F>
+    void onClick(F f)
     {
-        Form::onClick(name, index, std::move(f));
+        static_assert(takesClicks<name>, "the window's design has no control of this name that takes clicks");
+        if constexpr (takesClicks<name>)
+            connectClick(control<name>(), std::move(f));
     }
-    template <typename F>
-    void onClick(Control name, F f)
+    template <DesignName name, typename F>
+    void onClick(int index, F f)
     {
-        Form::onClick(name, -1, std::move(f));
+        static_assert(takesClicks<name>, "the window's design has no control of this name that takes clicks");
+        if constexpr (takesClicks<name>)
+            connectClick(control<name>(index), std::move(f));
     }
-    template <typename F>
-    void onMenu(Menu name, F f)
+    template <DesignName name, typename F>
+    void onMenu(F f)
     {
-        Form::onMenu(name, std::move(f));
+        connect(&menuEntry<name>(), &QAction::triggered, this, handler(std::move(f)));
+    }
+
+private:
+    template <DesignName name>
+    static constexpr ControlKind kindOf = rowFacts<design, name>.kind;
+    template <DesignName name>
+    static constexpr bool takesClicks = isKind<design, name, ControlKind::CommandButton, ControlKind::Label,
+                                               ControlKind::Frame, ControlKind::PictureBox, ControlKind::Image>;
+
+    template <typename W, typename F>
+    void connectClick(W &widget, F f)
+    {
+        connect(&widget, &W::clicked, this, handler(std::move(f)));
     }
 };
 

@@ -20,6 +20,11 @@ namespace {
 
 constexpr int kDialogBorder = 2; // pixels, as a raised panel draws it
 
+QString text(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
 QRect pixelRect(const ControlDesign &c)
 {
     return QRect(twipsToPixels(c.left), twipsToPixels(c.top), twipsToPixels(c.width), twipsToPixels(c.height));
@@ -48,36 +53,36 @@ bool onStatedBackground(const FormDesign &design, const ControlDesign &c)
 
 QWidget *makeLabel(const ControlDesign &c, QWidget *parent)
 {
-    auto *label = new Label(QString::fromStdString(c.caption), parent);
+    auto *label = new Label(text(c.caption), parent);
     // Captions come from names in the score file too: shown as typed, never as markup.
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(toQtAlignment(c.alignment));
     if (c.border)
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setWordWrap(!c.autoSize);
-    label->setProperty(FormBuilder::kAutoSizeProperty, c.autoSize);
+    label->setAutoSize(c.autoSize);
     return label;
 }
 
 QWidget *makeButton(const ControlDesign &c, QWidget *parent)
 {
-    auto *button = new QPushButton(QString::fromStdString(c.caption), parent);
+    auto *button = new QPushButton(text(c.caption), parent);
     button->setAutoDefault(false);
     return button;
 }
 
 QWidget *makePicture(const ControlDesign &c, QWidget *parent)
 {
-    return new PictureLabel(picture(c.picture), parent);
+    return new PictureLabel(picture(c.picture), text(c.caption), parent);
 }
 
 QWidget *makeTextBox(const ControlDesign &c, QWidget *parent)
 {
-    auto *text = new QPlainTextEdit(QString::fromStdString(c.caption), parent);
-    text->setReadOnly(c.readOnly);
-    text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    return text;
+    auto *box = new QPlainTextEdit(text(c.caption), parent);
+    box->setReadOnly(c.readOnly);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return box;
 }
 
 QWidget *makeLine(const ControlDesign &c, QWidget *parent)
@@ -111,8 +116,8 @@ void FormBuilder::build(Form &form, const FormDesign &design)
 // Title, icon, font and the border: which title bar and buttons the window system shows.
 void FormBuilder::setUpWindow(Form &form, const FormDesign &design)
 {
-    form.setObjectName(QString::fromStdString(design.name));
-    form.setWindowTitle(QString::fromStdString(design.caption));
+    form.setObjectName(text(design.name));
+    form.setWindowTitle(text(design.caption));
     // The program's icon is the application's, set once at start-up: setting it on each window
     // would decode every one of its sizes again.
     if (design.icon != Picture::ProgramIcon)
@@ -147,9 +152,9 @@ void FormBuilder::buildClientArea(Form &form, const FormDesign &design)
 
 void FormBuilder::buildMenus(Form &form, const std::vector<MenuDesign> &design)
 {
-    std::map<DesignName, QMenu *> menus;
+    std::map<std::string_view, QMenu *> menus;
     for (const MenuDesign &m : design) {
-        const QString caption = QString::fromStdString(m.caption);
+        const QString caption = text(m.caption);
         QWidget *owner = m.parent.empty() ? static_cast<QWidget *>(form.menuBar()) : menus.at(m.parent);
         QAction *action = nullptr;
         if (m.caption == "-") {
@@ -166,9 +171,9 @@ void FormBuilder::buildMenus(Form &form, const std::vector<MenuDesign> &design)
                 action = static_cast<QMenu *>(owner)->addAction(caption);
             }
         }
-        action->setObjectName(QString::fromLatin1(m.name.text()));
+        action->setObjectName(text(m.name));
         if (!m.shortcut.empty())
-            action->setShortcut(QKeySequence(QString::fromStdString(m.shortcut)));
+            action->setShortcut(QKeySequence(text(m.shortcut)));
         if (m.checked) {
             action->setCheckable(true);
             action->setChecked(true);
@@ -181,30 +186,30 @@ void FormBuilder::buildMenus(Form &form, const std::vector<MenuDesign> &design)
         form.menuBar()->hide();
 }
 
-// The control's widget, placed, coloured and with its keyboard role; nothing for the controls
-// that show nothing (a timer belongs to the window all the same).
+// The control's widget, placed, coloured and with its keyboard role; nothing for a timer, which
+// shows nothing and belongs to the window all the same.
 QWidget *FormBuilder::buildControl(Form &form, const ControlDesign &c, const FontDesign &windowFont)
 {
-    QWidget *parent = c.container.empty() ? form.m_client : form.m_controls.at({c.container, -1});
+    QWidget *parent =
+        c.container.empty() ? form.m_client : static_cast<QWidget *>(form.m_controls.at({c.container, -1}));
     QWidget *widget = nullptr;
     switch (c.kind) {
     case ControlKind::Label: widget = makeLabel(c, parent); break;
     case ControlKind::CommandButton: widget = makeButton(c, parent); break;
-    case ControlKind::Frame: widget = new Frame(QString::fromStdString(c.caption), parent); break;
+    case ControlKind::Frame: widget = new Frame(text(c.caption), parent); break;
     case ControlKind::TextBox: widget = makeTextBox(c, parent); break;
     case ControlKind::PictureBox:
     case ControlKind::Image: widget = makePicture(c, parent); break;
     case ControlKind::Line: widget = makeLine(c, parent); break;
     case ControlKind::Timer: {
         auto *timer = new QTimer(&form);
-        timer->setObjectName(QString::fromLatin1(c.name.text()));
+        timer->setObjectName(text(c.name));
         timer->setInterval(c.interval);
-        form.m_timers[c.name] = timer;
+        form.m_controls[{c.name, c.index}] = timer;
         return nullptr;
     }
-    case ControlKind::CommonDialog: return nullptr; // no visible presence; the window that carries it owns the object
     }
-    const QString name = QString::fromLatin1(c.name.text());
+    const QString name = text(c.name);
     const QString objectName = c.index < 0 ? name : QStringLiteral("%1_%2").arg(name).arg(c.index);
     widget->setObjectName(objectName);
     if (c.kind != ControlKind::Line)

@@ -26,10 +26,18 @@ void Label::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
-PictureLabel::PictureLabel(QPixmap source, QWidget *parent)
-    : Label(parent)
-    , m_source(std::move(source))
+void Label::setCaption(const QString &caption)
 {
+    setText(caption);
+    if (m_autoSize)
+        adjustSize();
+}
+
+PictureLabel::PictureLabel(const QPixmap &source, const QString &name, QWidget *parent)
+    : Label(parent)
+{
+    setPixmap(source);
+    setAccessibleName(name);
 }
 
 void PictureLabel::paintEvent(QPaintEvent *)
@@ -37,7 +45,7 @@ void PictureLabel::paintEvent(QPaintEvent *)
     const qreal ratio = devicePixelRatioF();
     const QSize size = (QSizeF(contentsRect().size()) * ratio).toSize();
     if (m_drawn.size() != size || m_drawn.devicePixelRatio() != ratio) {
-        m_drawn = m_source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        m_drawn = pixmap().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         m_drawn.setDevicePixelRatio(ratio);
     }
     QPainter painter(this);

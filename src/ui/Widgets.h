@@ -16,22 +16,30 @@ class Label : public QLabel
 public:
     using QLabel::QLabel;
 
+    // A label that fits its text (the design's autoSize) fits each new caption too.
+    void setAutoSize(bool autoSize) { m_autoSize = autoSize; }
+    void setCaption(const QString &caption);
+
 signals:
     void clicked();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool m_autoSize = false;
 };
 
 // A picture stretched to its box, drawn at the box's size in device pixels from the largest
 // image there is (scaled down, smoothly, up to 200 %), and drawn anew when the window moves to a
-// screen of another pixel ratio: the painter never stretches it, so it stays sharp.
+// screen of another pixel ratio: the painter never stretches it, so it stays sharp. It holds the
+// picture as a QLabel's pixmap, so assistive tools see an image, by the name it is given.
 class PictureLabel : public Label
 {
     Q_OBJECT
 public:
-    PictureLabel(QPixmap source, QWidget *parent);
+    PictureLabel(const QPixmap &source, const QString &name, QWidget *parent);
 
     const QPixmap &drawn() const { return m_drawn; }
 
@@ -39,7 +47,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QPixmap m_source;
     QPixmap m_drawn;
 };
 

@@ -51,10 +51,10 @@ private slots:
             QCOMPARE(frmAbout().windowTitle(), ui::applicationTitle() + QStringLiteral("のﾊﾞｰｼﾞｮﾝ情報"));
             // The button asks the services; without a tool the player is told so, in a box with the
             // application's title.
-            QTest::mouseClick(&frmAbout().control(AboutForm::Control::cmdSysInfo), Qt::LeftButton);
+            QTest::mouseClick(&frmAbout().control<"cmdSysInfo">(), Qt::LeftButton);
             QCOMPARE(m_dialogs.messages.size(), std::size_t(1));
             QVERIFY(m_dialogs.messages.front().title.isEmpty() && m_dialogs.messages.front().owner == &frmAbout());
-            frmAbout().control(AboutForm::Control::cmdOK).setFocus(); // where the window opened, for Return
+            frmAbout().control<"cmdOK">().setFocus(); // where the window opened, for Return
         }
         QTRY_VERIFY(window.isActiveWindow());
         QTest::keyClick(window.windowHandle(), key.key(), key.keyboardModifiers());

@@ -6,6 +6,7 @@
 #include "ui/HighContrast.h"
 #include "ui/Widgets.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QGroupBox>
@@ -54,7 +55,7 @@ private slots:
         QApplication::setPalette(QPalette());
     }
 
-    void everyTextIsReadableAndEveryPictureSharp_data()
+    void everyTextIsReadableAndEveryPictureSharpAndNamed_data()
     {
         QTest::addColumn<QPalette>("palette");
         QTest::addColumn<Opening>("open");
@@ -94,8 +95,9 @@ private slots:
     // The designs' dark texts vanished on a dark desktop, the game's own name first; under high
     // contrast every text is to stand on the theme's background. Each text is measured as drawn,
     // against the commonest colour of its box. CTest runs it again at 125, 150 and 200 %
-    // (QT_SCALE_FACTOR): a 32 px clock stretched to its box was soft above 100 %.
-    void everyTextIsReadableAndEveryPictureSharp()
+    // (QT_SCALE_FACTOR): a 32 px clock stretched to its box was soft above 100 %. Each picture is
+    // an image with a name to assistive tools.
+    void everyTextIsReadableAndEveryPictureSharpAndNamed()
     {
         QFETCH(QPalette, palette);
         QFETCH(Opening, open);
@@ -108,8 +110,12 @@ private slots:
         const double ratio = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
         QCOMPARE(shot.devicePixelRatio(), ratio);
         for (QWidget *w : window.findChildren<QWidget *>()) {
-            if (auto *picture = qobject_cast<ui::PictureLabel *>(w))
+            if (auto *picture = qobject_cast<ui::PictureLabel *>(w)) {
                 QCOMPARE(picture->drawn().size(), (QSizeF(picture->size()) * ratio).toSize());
+                // They saw an empty label without a name.
+                const QAccessibleInterface *seen = QAccessible::queryAccessibleInterface(picture);
+                QVERIFY(seen->role() == QAccessible::Graphic && !seen->text(QAccessible::Name).isEmpty());
+            }
             const QString text =
                 w->property("text").toString() + w->property("title").toString() + w->property("plainText").toString();
             if (!w->isVisibleTo(&window) || text.trimmed().isEmpty())

@@ -16,63 +16,47 @@ private slots:
     void initTestCase() { test::prepareProgram(); }
     void cleanup() { test::discardAllWindows(); }
 
-    // A key (or, without one, a click on the element) dismisses the splash for the level choice.
-    void theSplashGoesOnACharacterKeyOrAClickOnMostOfIt_data()
+    // Each leads on to exactly one window: a key (or, without one, a click on the element) leaves
+    // the splash for the level choice, and a level button the choice for that level's window.
+    void theSplashAndTheLevelChoiceLeadOn_data()
     {
         // clang-format off
+        QTest::addColumn<QString>("from"); // frmSplash, as Main shows it, or frmMain
         QTest::addColumn<QString>("keys");
-        QTest::addColumn<SplashForm::Control>("element"); // clicked when there is no key
-        QTest::addColumn<bool>("dismissed");
-        using Control = SplashForm::Control;
-        QTest::newRow("letter") << "A" << Control() << true;
-        QTest::newRow("Enter") << "Return" << Control() << true;
-        QTest::newRow("Esc") << "Esc" << Control() << true;
-        QTest::newRow("Space") << "Space" << Control() << true;
-        QTest::newRow("Backspace") << "Backspace" << Control() << true;
-        QTest::newRow("alt with a letter") << "Alt+A" << Control() << false;
-        QTest::newRow("arrow") << "Left" << Control() << false;
-        QTest::newRow("click on the warning") << "" << Control::lblWarning << true;
-        QTest::newRow("click on the version") << "" << Control::lblVersion << false;
+        QTest::addColumn<QString>("element"); // clicked when there is no key
+        QTest::addColumn<QString>("next");
+        QTest::newRow("letter") << "frmSplash" << "A" << QString() << "frmMain";
+        QTest::newRow("Enter") << "frmSplash" << "Return" << QString() << "frmMain";
+        QTest::newRow("Esc") << "frmSplash" << "Esc" << QString() << "frmMain";
+        QTest::newRow("Space") << "frmSplash" << "Space" << QString() << "frmMain";
+        QTest::newRow("Backspace") << "frmSplash" << "Backspace" << QString() << "frmMain";
+        QTest::newRow("alt with a letter") << "frmSplash" << "Alt+A" << QString() << "frmSplash";
+        QTest::newRow("arrow") << "frmSplash" << "Left" << QString() << "frmSplash";
+        QTest::newRow("click on the warning") << "frmSplash" << "" << "lblWarning" << "frmMain";
+        QTest::newRow("click on the version") << "frmSplash" << "" << "lblVersion" << "frmSplash";
+        QTest::newRow("beginner") << "frmMain" << "" << "cmdFirst" << "frmFirst";
+        QTest::newRow("intermediate") << "frmMain" << "" << "cmdSecond" << "frmSecond";
+        QTest::newRow("advanced") << "frmMain" << "" << "cmdThird" << "frmThird";
         // clang-format on
     }
 
-    void theSplashGoesOnACharacterKeyOrAClickOnMostOfIt()
+    void theSplashAndTheLevelChoiceLeadOn()
     {
+        QFETCH(QString, from);
         QFETCH(QString, keys);
-        QFETCH(SplashForm::Control, element);
-        QFETCH(bool, dismissed);
-        Main();
-        // Without it, Wayland compositors and Qt's own decorations there gave the splash a title bar.
-        QVERIFY(frmSplash().windowFlags().testFlag(Qt::FramelessWindowHint));
+        QFETCH(QString, element);
+        QFETCH(QString, next);
+        from == "frmSplash" ? Main() : frmMain().showForm();
+        ui::Form &window = *ui::FormRegistry::find(from.toStdString());
         if (!keys.isEmpty())
-            QTest::keySequence(&frmSplash(), QKeySequence(keys));
+            QTest::keySequence(&window, QKeySequence(keys));
         else
-            QTest::mouseClick(&frmSplash().control(element), Qt::LeftButton, {}, QPoint(2, 2));
-        QCOMPARE(test::loadedFormNames(), QStringList{dismissed ? "frmMain" : "frmSplash"});
-        QVERIFY(ui::FormRegistry::loaded().front()->isVisible());
-    }
-
-    void choosingALevelLeavesExactlyThatLevelWindow_data()
-    {
-        // clang-format off
-        QTest::addColumn<LevelSelectionForm::Control>("button");
-        QTest::addColumn<QString>("window");
-        using Control = LevelSelectionForm::Control;
-        QTest::newRow("beginner") << Control::cmdFirst << "frmFirst";
-        QTest::newRow("intermediate") << Control::cmdSecond << "frmSecond";
-        QTest::newRow("advanced") << Control::cmdThird << "frmThird";
-        // clang-format on
-    }
-
-    void choosingALevelLeavesExactlyThatLevelWindow()
-    {
-        QFETCH(LevelSelectionForm::Control, button);
-        QFETCH(QString, window);
-        frmMain().showForm();
-        QTest::mouseClick(&frmMain().control(button), Qt::LeftButton);
-        QCOMPARE(test::loadedFormNames(), QStringList{window});
-        const ui::Form *shown = ui::FormRegistry::find(window.toStdString());
-        QVERIFY(shown->isVisible() && !shown->windowFlags().testFlag(Qt::FramelessWindowHint));
+            QTest::mouseClick(window.findChild<QWidget *>(element), Qt::LeftButton, {}, QPoint(2, 2));
+        QCOMPARE(test::loadedFormNames(), QStringList{next});
+        const ui::Form *shown = ui::FormRegistry::find(next.toStdString());
+        QVERIFY(shown->isVisible());
+        // Without it, Wayland compositors and Qt's own decorations there gave the splash a title bar.
+        QCOMPARE(shown->windowFlags().testFlag(Qt::FramelessWindowHint), next == "frmSplash");
     }
 };
 

@@ -12,8 +12,6 @@
 
 using namespace lumora;
 using namespace Qt::StringLiterals;
-using Control = LevelForm::Control;
-using Menu = LevelForm::Menu;
 
 class LevelWindowTest : public QObject
 {
@@ -33,12 +31,12 @@ private slots:
         // clang-format off
         QTest::addColumn<int>("level");
         QTest::addColumn<QString>("name");
-        QTest::addColumn<Menu>("checked");
+        QTest::addColumn<QString>("checked");
         QTest::addColumn<int>("index");
         QTest::addColumn<QPoint>("twips");
-        QTest::newRow("beginner") << int(Level::Beginner) << "初級" << Menu::menFirst << 5 << QPoint(3480, 240);
-        QTest::newRow("intermediate") << int(Level::Intermediate) << "中級" << Menu::menSecond << 7 << QPoint(5160, 240);
-        QTest::newRow("advanced") << int(Level::Advanced) << "上級" << Menu::menThird << 96 << QPoint(9360, 6120);
+        QTest::newRow("beginner") << int(Level::Beginner) << "初級" << "menFirst" << 5 << QPoint(3480, 240);
+        QTest::newRow("intermediate") << int(Level::Intermediate) << "中級" << "menSecond" << 7 << QPoint(5160, 240);
+        QTest::newRow("advanced") << int(Level::Advanced) << "上級" << "menThird" << 96 << QPoint(9360, 6120);
         // clang-format on
     }
 
@@ -46,16 +44,16 @@ private slots:
     {
         QFETCH(int, level);
         QFETCH(QString, name);
-        QFETCH(Menu, checked);
+        QFETCH(QString, checked);
         QFETCH(int, index);
         QFETCH(QPoint, twips);
         LevelForm &form = levelForm(Level(level));
         form.showForm();
         QCOMPARE(form.windowTitle(),
                  QStringLiteral("ルモラ＋＋　Version %1　%2　-by ささらぎ-").arg(test::versionText(), name));
-        for (const Menu entry : {Menu::menFirst, Menu::menSecond, Menu::menThird})
-            QCOMPARE(form.menuEntry(entry).isChecked(), entry == checked);
-        QPushButton &button = form.controlAs<QPushButton>(Control::cmdNumbar, index);
+        for (const QAction *entry : form.findChildren<QAction *>())
+            QCOMPARE(entry->isChecked(), entry->objectName() == checked);
+        QPushButton &button = form.control<"cmdNumbar">(index);
         QCOMPARE(button.geometry(), QRect(twips / 15, QSize(57, 57)));
         QCOMPARE(button.parentWidget()->objectName(), QStringLiteral("fraNumbars"));
         QVERIFY(!(button.focusPolicy() & Qt::TabFocus)); // Space goes to no number a player cannot see
@@ -71,9 +69,9 @@ private slots:
         QTest::addColumn<QString>("way"); // keys, the own level's entry, 中級 and back, the close box or 終わる
         QTest::addColumn<int>("next");    // the round's next number afterwards; -1: the program ended
         QTest::newRow("F4") << int(Level::Intermediate) << "F4" << 1;
-        QTest::newRow("初級's own entry") << int(Level::Beginner) << "own" << 2;
-        QTest::newRow("中級's own entry") << int(Level::Intermediate) << "own" << 2;
-        QTest::newRow("上級's own entry") << int(Level::Advanced) << "own" << 2;
+        QTest::newRow("初級's own entry") << int(Level::Beginner) << "menFirst" << 2;
+        QTest::newRow("中級's own entry") << int(Level::Intermediate) << "menSecond" << 2;
+        QTest::newRow("上級's own entry") << int(Level::Advanced) << "menThird" << 2;
         QTest::newRow("中級 and back") << int(Level::Beginner) << "switch" << 0;
         QTest::newRow("close box") << int(Level::Beginner) << "close" << -1;
         QTest::newRow("終わる") << int(Level::Beginner) << "終わる" << -1;
@@ -91,9 +89,9 @@ private slots:
             frmThird();
         if (way == "About") { // opened beside another level window, which the player left for this one
             frmSecond().showForm();
-            frmSecond().menuEntry(Menu::menAbout).trigger();
+            frmSecond().menuEntry<"menAbout">().trigger();
             QTRY_VERIFY(frmAbout().isActiveWindow());
-            frmSecond().menuEntry(Menu::menFirst).trigger();
+            frmSecond().menuEntry<"menFirst">().trigger();
         }
         QPointer<LevelForm> form = &levelForm(Level(level));
         const QString name = QString::fromStdString(form->formName());
@@ -101,11 +99,12 @@ private slots:
         test::startPlaying(*form, m_play.clock);
         form->activateWindow();
         QTRY_VERIFY(form->isActiveWindow());
-        if (way == "own") {
-            form->menuEntry(form->level().menuEntry).trigger();
+        if (QAction *own = form->findChild<QAction *>(way)) {
+            own->trigger();
+            QVERIFY(own->isChecked()); // choosing it keeps the mark
         } else if (way == "switch") {
-            form->menuEntry(Menu::menSecond).trigger();
-            frmSecond().menuEntry(Menu::menFirst).trigger();
+            form->menuEntry<"menSecond">().trigger();
+            frmSecond().menuEntry<"menFirst">().trigger();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QVERIFY(form.isNull());
         } else if (way == "close") {
@@ -121,8 +120,8 @@ private slots:
             LevelForm &now = levelForm(Level(level));
             QCOMPARE(now.roundState().NextNumber, next);
             QCOMPARE(now.roundState().Points, next == 2 ? 5.0 : 0.0);
-            QVERIFY(now.isVisible() && now.menuEntry(now.level().menuEntry).isChecked());
-            QCOMPARE(now.isControlShown(Control::cmdStart), next == 0);
+            QVERIFY(now.isVisible());
+            QCOMPARE(now.control<"cmdStart">().isVisibleTo(&now), next == 0);
         }
     }
 
@@ -136,8 +135,8 @@ private slots:
         QCOMPARE(m_play.dialogs.inputs.at(0).owner, &frmFirst());
         frmFirst().menHigh_Click();
         QCOMPARE(frmHighScore().windowHandle()->transientParent(), frmFirst().windowHandle());
-        using enum HighScoreForm::Control;
-        QCOMPARE(frmHighScore().caption(lblFirstName) + frmHighScore().caption(lblFirstPoint), u"森野　太郎12500"_s);
+        QCOMPARE(frmHighScore().control<"lblFirstName">().text() + frmHighScore().control<"lblFirstPoint">().text(),
+                 u"森野　太郎12500"_s);
     }
 
     void leavingTheHighScoresEnablesAllThreeLevelWindowsLoadingTheMissingOnesHidden_data()
@@ -165,12 +164,12 @@ private slots:
         QCOMPARE(test::loadedFormNames(), (QStringList{"frmHighScore", "frmSecond"}));
 
         if (way == "Clear") // answered No; the window is loaded anew
-            QTest::mouseClick(&frmHighScore().control(HighScoreForm::Control::cmdClear), Qt::LeftButton);
+            QTest::mouseClick(&frmHighScore().control<"cmdClear">(), Qt::LeftButton);
         QVERIFY(!frmSecond().isEnabled());
         if (way == "close")
             frmHighScore().close();
         else
-            QTest::mouseClick(&frmHighScore().control(HighScoreForm::Control::cmdOK), Qt::LeftButton);
+            QTest::mouseClick(&frmHighScore().control<"cmdOK">(), Qt::LeftButton);
 
         QCOMPARE(test::loadedFormNames(), (QStringList{"frmFirst", "frmSecond", "frmThird"}));
         for (const Level level : {Level::Beginner, Level::Intermediate, Level::Advanced})
@@ -186,9 +185,9 @@ private slots:
         QTRY_VERIFY(frmFirst().isActiveWindow());
         QTest::keyClick(frmFirst().windowHandle(), Qt::Key_F1);
         QCOMPARE(test::loadedFormNames(), (QStringList{"frmFirst", "frmHelp"}));
-        frmThird().menuEntry(Menu::menOnlineHelp).trigger();
+        frmThird().menuEntry<"menOnlineHelp">().trigger();
         QTRY_VERIFY(frmHelp().isActiveWindow());
-        frmThird().menuEntry(Menu::menAbout).trigger();
+        frmThird().menuEntry<"menAbout">().trigger();
         QTRY_VERIFY(frmAbout().isActiveWindow());
         QCOMPARE(test::loadedFormNames(), (QStringList{"frmAbout", "frmFirst", "frmHelp", "frmThird"}));
         for (const ui::Form *window : {static_cast<ui::Form *>(&frmHelp()), static_cast<ui::Form *>(&frmAbout())})

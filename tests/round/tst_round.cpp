@@ -52,12 +52,12 @@ public:
         enabled.at(index - 1) = false;
         note("disable " + QString::number(index));
     }
-    void setCaption(RoundControl control, const std::string &caption) override
+    void setCaption(RoundLabel label, const std::string &caption) override
     {
-        note(name(control) + '=' + QString::fromStdString(caption));
+        note(QString::fromUtf8(label.name()) + '=' + QString::fromStdString(caption));
     }
-    void show(RoundControl control) override { note("show " + name(control)); }
-    void hide(RoundControl control) override { note("hide " + name(control)); }
+    void show(RoundControl control) override { note("show " + QString::fromUtf8(control.name())); }
+    void hide(RoundControl control) override { note("hide " + QString::fromUtf8(control.name())); }
 
     float secondsSinceMidnight() override
     {
@@ -77,12 +77,6 @@ private:
     {
         if (log.isEmpty() || log.last() != entry)
             log << entry;
-    }
-    static QString name(RoundControl control)
-    {
-        static const char *const names[] = {"cmdStart",  "lblNextSupport", "lblNext",  "lblPointsSupport",
-                                            "lblPoints", "fraNumbars",     "cmdAgain", "cmdEnd"};
-        return names[int(control)];
     }
 
     std::vector<std::string> m_captions;

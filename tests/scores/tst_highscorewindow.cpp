@@ -15,8 +15,6 @@
 using namespace lumora;
 using namespace Qt::StringLiterals;
 
-using Control = HighScoreForm::Control;
-
 namespace {
 
 // A window of no particular kind: the one that opens the high-score window, or asks.
@@ -114,7 +112,7 @@ private slots:
         connect(&frmHighScore(), &HighScoreForm::reopened, this, [&again](HighScoreForm &form) { again = &form; });
 
         QCoreApplication::processEvents(); // a first run's window, opened above, tells nothing; the others, why
-        QTest::mouseClick(&frmHighScore().control(Control::cmdClear), Qt::LeftButton);
+        QTest::mouseClick(&frmHighScore().control<"cmdClear">(), Qt::LeftButton);
 
         QCOMPARE(dialogs.messages.size(), std::size_t(1));
         QCOMPARE(dialogs.messages[0].owner, asking);
@@ -124,9 +122,9 @@ private slots:
         QVERIFY(frmHighScore().isVisible());
         test::verifyOwnedBy(frmHighScore(), opener);
         QStringList captions;
-        for (const Control label : {Control::lblFirstName, Control::lblFirstPoint, Control::lblSecondName,
-                                    Control::lblSecondPoint, Control::lblThirdName, Control::lblThirdPoint})
-            captions << frmHighScore().caption(label);
+        for (const char *label :
+             {"lblFirstName", "lblFirstPoint", "lblSecondName", "lblSecondPoint", "lblThirdName", "lblThirdPoint"})
+            captions << frmHighScore().findChild<QLabel *>(label)->text();
         QCOMPARE(captions, shown);
         for (const QLabel *label : frmHighScore().findChildren<QLabel *>())
             QCOMPARE(label->textFormat(), Qt::PlainText);

@@ -31,19 +31,14 @@ struct PlayingSeams
     ui::DialogsOverride useDialogs{dialogs};
 };
 
-inline QPushButton &buttonCarrying(LevelForm &form, int number)
-{
-    for (int index = 1; index <= form.level().boardSize; ++index) {
-        auto &button = form.controlAs<QPushButton>(LevelForm::Control::cmdNumbar, index);
-        if (button.text() == QString::number(number))
-            return button;
-    }
-    qFatal("no button carries %d", number);
-}
-
+// Clicks the board button that carries `number`.
 inline void clickNumber(LevelForm &form, int number)
 {
-    QTest::mouseClick(&buttonCarrying(form, number), Qt::LeftButton);
+    for (int index = 1; index <= form.level().boardSize; ++index) {
+        if (QPushButton &button = form.control<"cmdNumbar">(index); button.text() == QString::number(number))
+            return QTest::mouseClick(&button, Qt::LeftButton);
+    }
+    qFatal("no button carries %d", number);
 }
 
 // A fresh deal with the start read at `start`; every number in turn, the last one read at `end`.

@@ -14,38 +14,26 @@
 using namespace lumora;
 using test::Step;
 
-struct TwoButtonNames
-{
-    Q_GADGET
-public:
-    enum class Control { cmdFirst, cmdNext };
-    Q_ENUM(Control)
-    enum class Menu {};
-    Q_ENUM(Menu)
-};
-using TwoButtons = ui::FormOf<TwoButtonNames>;
-using Control = TwoButtons::Control;
-
 namespace {
 
-// Two buttons side by side; the second one shown or not.
-ui::FormDesign twoButtons(bool secondShown)
+// Two buttons side by side, the default one and the cancel one, the first of a control array.
+constexpr ui::FormDesign twoButtons()
 {
-    ui::FormDesign design{.name = "frmTwoButtons", .clientWidth = 3000, .clientHeight = 1000};
-    design.controls = {{.kind = ui::ControlKind::CommandButton, .name = Control::cmdFirst, .width = 900, .height = 400},
-                       {.kind = ui::ControlKind::CommandButton,
-                        .name = Control::cmdNext,
-                        .left = 1200,
-                        .width = 900,
-                        .height = 400,
-                        .visible = secondShown}};
-    return design;
+    // clang-format off
+    return {.name = "frmTwoButtons", .clientWidth = 3000, .clientHeight = 1000, .controls = {
+        {.kind = ui::ControlKind::CommandButton, .name = "cmdFirst", .width = 900, .height = 400,
+         .role = ui::ButtonRole::Default},
+        {.kind = ui::ControlKind::CommandButton, .name = "cmdNext", .index = 1, .left = 1200, .width = 900, .height = 400,
+         .role = ui::ButtonRole::Cancel},
+    }};
+    // clang-format on
 }
+using TwoButtons = ui::FormOf<twoButtons>;
 
 // A window the registry holds, as the program's are.
 TwoButtons &frmTwoButtons()
 {
-    return ui::FormRegistry::reference<TwoButtons>("frmTwoButtons", [] { return new TwoButtons(twoButtons(true)); });
+    return ui::FormRegistry::reference<TwoButtons>("frmTwoButtons", [] { return new TwoButtons; });
 }
 
 } // namespace
@@ -69,10 +57,8 @@ private slots:
         QTest::addColumn<Step>("step");
         QTest::addColumn<QString>("report");
         QTest::newRow("overflow") << Step([] { raise(ErrorCode::Overflow); }) << "実行時エラー '6':\n\nOverflow";
-        QTest::newRow("a control array without the element") << Step([] { frmTwoButtons().control(Control::cmdNext, 2); })
+        QTest::newRow("a control array without the element") << Step([] { frmTwoButtons().control<"cmdNext">(2); })
                                                         << "実行時エラー '340':\n\nControl array element does not exist";
-        QTest::newRow("a name without its row") << Step([] { TwoButtons(ui::FormDesign{.name = "frmNone"}); })
-                                                << "実行時エラー '340':\n\nControl array element does not exist";
         // Any window that had the name was taken for the one asked for.
         QTest::newRow("a window of another class under the name")
             << Step([] {
@@ -99,52 +85,45 @@ private slots:
         QVERIFY(test::loadedFormNames().isEmpty());
     }
 
-    // A hidden button kept the focus and still took Space.
-    void aHiddenOrDisabledButtonHandsTheFocusOn_data()
+    // Each key presses the button a player expects: Space the one with the focus, which a button
+    // hidden or disabled by its own click hands on (it kept the focus and still took Space), Return
+    // the focused or default one, Escape the cancel one.
+    void keysPressTheButtonAPlayerExpects_data()
     {
         // clang-format off
-        QTest::addColumn<bool>("hide");
+        QTest::addColumn<QString>("firstClick");  // what a click on cmdFirst does to it
         QTest::addColumn<bool>("nextShown");
-        QTest::newRow("hidden, to the next button") << true << true;
-        QTest::newRow("hidden, to the window") << true << false;
-        QTest::newRow("disabled, to the window") << false << false;
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<QStringList>("pressed");
+        const QList<int> spaces = {Qt::Key_Space, Qt::Key_Space};
+        QTest::newRow("Space, hidden, to the next button") << "hide" << true << spaces << QStringList{"cmdFirst", "cmdNext"};
+        QTest::newRow("Space, hidden, to the window") << "hide" << false << spaces << QStringList{"cmdFirst"};
+        QTest::newRow("Space, disabled, to the window") << "disable" << false << spaces << QStringList{"cmdFirst"};
+        QTest::newRow("Return, Escape") << "" << true << QList<int>{Qt::Key_Return, Qt::Key_Escape}
+                                        << QStringList{"cmdFirst", "cmdNext"};
         // clang-format on
     }
 
-    void aHiddenOrDisabledButtonHandsTheFocusOn()
+    void keysPressTheButtonAPlayerExpects()
     {
-        QFETCH(bool, hide);
+        QFETCH(QString, firstClick);
         QFETCH(bool, nextShown);
-        TwoButtons form(twoButtons(nextShown));
-        auto &first = form.controlAs<QPushButton>(Control::cmdFirst);
-        int clicks = 0;
+        QFETCH(QList<int>, keys);
+        QFETCH(QStringList, pressed);
+        TwoButtons form;
+        QPushButton &first = form.control<"cmdFirst">(), &next = form.control<"cmdNext">(1);
+        next.setVisible(nextShown);
+        QStringList clicked;
+        connect(&next, &QPushButton::clicked, this, [&clicked] { clicked << "cmdNext"; });
         connect(&first, &QPushButton::clicked, this, [&] {
-            ++clicks;
-            hide ? first.hide() : first.setEnabled(false);
+            clicked << "cmdFirst";
+            firstClick == "hide" ? first.hide() : first.setEnabled(firstClick != "disable");
         });
         form.showForm();
         first.setFocus();
-        QTest::keyClick(&first, Qt::Key_Space);
-        QWidget *focus = form.focusWidget();
-        QCOMPARE(focus, nextShown ? &form.control(Control::cmdNext) : &form);
-        QTest::keyClick(focus, Qt::Key_Space);
-        QCOMPARE(clicks, 1);
-    }
-
-    void returnAndEscapePressTheDefaultAndCancelButtons()
-    {
-        ui::FormDesign design = twoButtons(true);
-        design.controls[0].role = ui::ButtonRole::Default;
-        design.controls[1].role = ui::ButtonRole::Cancel;
-        TwoButtons form(design);
-        QList<Control> clicked;
-        for (const Control name : {Control::cmdFirst, Control::cmdNext})
-            connect(&form.controlAs<QPushButton>(name), &QPushButton::clicked, this,
-                    [&clicked, name] { clicked << name; });
-        form.showForm();
-        QTest::keyClick(&form, Qt::Key_Return);
-        QTest::keyClick(&form, Qt::Key_Escape);
-        QTRY_COMPARE(clicked, (QList<Control>{Control::cmdFirst, Control::cmdNext}));
+        for (const int key : keys)
+            QTest::keyClick(form.focusWidget(), Qt::Key(key));
+        QTRY_COMPARE(clicked, pressed);
     }
 
     // The Japanese faces count as installed by either name (Windows lists them in its own

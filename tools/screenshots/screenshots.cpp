@@ -29,7 +29,7 @@ public:
 void clickNumber(LevelForm &form, int number)
 {
     for (int index = 1; index <= form.level().boardSize; ++index) {
-        if (form.caption(LevelForm::Control::cmdNumbar, index) == QString::number(number))
+        if (form.control<"cmdNumbar">(index).text() == QString::number(number))
             form.cmdNumbar_Click(static_cast<std::int16_t>(index));
     }
 }
