@@ -33,7 +33,7 @@ private:
         void setNumbarCaption(int index, const std::string &caption) override { m_captions.at(index) = caption; }
         void enableNumbar(int) override {}
         void disableNumbar(int) override {}
-        void setCaption(RoundControl, const std::string &) override {}
+        void setCaption(RoundLabel, const std::string &) override {}
         void show(RoundControl) override {}
         void hide(RoundControl) override {}
 
