@@ -296,8 +296,8 @@ std::error_code removeNewFile(FileHandle &file, const QString &)
     return error;
 }
 
-// Both are what a replace or a read meets while another program holds the file open; neither
-// outlasts it. A read-only file is refused before, so that it is not waited for.
+// Each is what a replace or a read meets while another program holds the file open; none outlasts
+// it. A read-only file is refused before, so that it is not waited for.
 bool isMomentaryRefusal(const std::error_code &error)
 {
     return isSystemError(error, {ERROR_SHARING_VIOLATION, ERROR_ACCESS_DENIED, ERROR_LOCK_VIOLATION});
